@@ -1,0 +1,7 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+namespace platform {
+using Json = nlohmann::json;
+}

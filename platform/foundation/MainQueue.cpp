@@ -1,0 +1,53 @@
+#include "platform/foundation/MainQueue.hpp"
+
+namespace platform {
+
+void MainQueue::async(Task task) {
+  bool wasEmpty;
+  {
+    std::lock_guard lock(mutex_);
+    wasEmpty = ready_.empty();
+    ready_.push_back(std::move(task));
+  }
+  if (wasEmpty) wake();
+}
+
+Cancellable MainQueue::asyncAfter(double seconds, Task task) {
+  auto flag = std::make_shared<bool>(false);
+  scheduleTimer(seconds < 0 ? 0 : seconds, [this, flag, task = std::move(task)]() mutable {
+    if (*flag) return;
+    async([flag, task = std::move(task)] {
+      if (!*flag) task();
+    });
+  });
+  return Cancellable(flag);
+}
+
+void MainQueue::addEndOfTurnObserver(Task observer) {
+  std::lock_guard lock(mutex_);
+  endOfTurnObservers_.push_back(std::move(observer));
+}
+
+bool MainQueue::hasReadyTasks() const {
+  std::lock_guard lock(mutex_);
+  return !ready_.empty();
+}
+
+bool MainQueue::runTurn() {
+  std::vector<Task> turn;
+  {
+    std::lock_guard lock(mutex_);
+    turn.swap(ready_);
+  }
+  if (turn.empty()) return false;
+  for (auto& task : turn) task();
+  std::vector<Task> observers;
+  {
+    std::lock_guard lock(mutex_);
+    observers = endOfTurnObservers_;
+  }
+  for (auto& observer : observers) observer();
+  return true;
+}
+
+}  // namespace platform
