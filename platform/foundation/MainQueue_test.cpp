@@ -17,7 +17,8 @@ struct VirtualQueue : ::testing::Test {
 
 TEST_F(VirtualQueue, DelayedStepsRunInTimeOrderAtTheirMoment) {
   Date start = clock.now();
-  queue.asyncAfter(0.5, [&] { trace.push_back("b@" + std::to_string(clock.now().secondsSince(start))); });
+  queue.asyncAfter(
+      0.5, [&] { trace.push_back("b@" + std::to_string(clock.now().secondsSince(start))); });
   queue.asyncAfter(0.1, [&] { trace.push_back("a"); });
   queue.async([&] { trace.push_back("now"); });
   queue.advance(0.2);
