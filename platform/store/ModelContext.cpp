@@ -223,10 +223,14 @@ void ModelContext::registerQuery(const Entity& entity,
 }
 
 void ModelContext::scheduleAutosave() {
-  if (autosave_.isActive() || !hasChanges()) return;
+  if (autosaveScheduled_ || !hasChanges()) return;
+  autosaveScheduled_ = true;
   autosave_ =
       queue_.asyncAfter(kAutosaveDelaySeconds, [weak = std::weak_ptr<ModelContext*>(lifeline_)] {
-        if (auto self = weak.lock()) (*self)->saveNow();
+        auto self = weak.lock();
+        if (!self) return;
+        (*self)->autosaveScheduled_ = false;
+        (*self)->saveNow();
       });
 }
 

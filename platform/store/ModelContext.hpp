@@ -94,6 +94,7 @@ class ModelContext {
   std::vector<std::shared_ptr<Record>> deleted_;
   std::uint64_t nextInsertSequence_ = 1;
   Cancellable autosave_;
+  bool autosaveScheduled_ = false;
   bool deliveryPending_ = false;
   bool autosaveFailing_ = false;
   std::size_t bytesLoadCount_ = 0;
