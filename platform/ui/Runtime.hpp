@@ -1,0 +1,84 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/foundation/Json.hpp"
+#include "platform/foundation/MainQueue.hpp"
+#include "platform/ui/Haptics.hpp"
+#include "platform/ui/View.hpp"
+#include "platform/ui/WireWriter.hpp"
+
+namespace platform::ui {
+
+// Runs the user interface on the main queue: builds the root's tree at the end of every turn in
+// which anything ran, sends it to the display when it changed, answers the display's events
+// with the handlers of the latest tree, and tells views when they come and go.
+class Runtime {
+ public:
+  explicit Runtime(MainQueue& queue);
+  ~Runtime();
+  Runtime(const Runtime&) = delete;
+  Runtime& operator=(const Runtime&) = delete;
+
+  void setRoot(std::function<View()> root);
+  // Where the wire messages (WIRE.md, one JSON text each) go: trees, haptics, addresses to open.
+  void setDisplay(std::function<void(const std::string& message)> send);
+
+  // Builds the tree now and publishes it if it changed. Normally the end of a turn does this.
+  void render();
+
+  // An event from the display. It runs on the main queue, against a tree built from the state
+  // as it is then; an id that tree does not have, or a value the control cannot take, is
+  // ignored and logged.
+  void dispatch(std::string handlerId, Json value = nullptr);
+
+  // Runs `change` and marks the next published tree with `animation`.
+  void withAnimation(const Animation& animation, const std::function<void()>& change);
+  // Asks the display to open `url` outside the application.
+  void openURL(const std::string& url);
+
+  Haptics& haptics() { return haptics_; }
+
+  // Keeps a screen that was just taken off the tree alive until its views have been told they
+  // disappeared (their onDisappear actions may still refer to it).
+  void retire(std::shared_ptr<void> screen);
+
+  // The latest published "tree" message and its parts.
+  const std::string& treeMessage() const { return treeMessage_; }
+  const std::string& rootJson() const { return rootJson_; }
+  long revision() const { return revision_; }
+  const std::optional<Animation>& publishedAnimation() const { return publishedAnimation_; }
+  const std::vector<std::string>& openedURLs() const { return openedURLs_; }
+  std::size_t handlerCount() const { return handlers_.size(); }
+
+ private:
+  void runEvent(const std::string& handlerId, const Json& value);
+  void send(const std::string& message);
+
+  MainQueue& queue_;
+  std::shared_ptr<bool> alive_;
+  std::function<View()> root_;
+  std::function<void(const std::string&)> display_;
+  WireWriter writer_;
+  Haptics haptics_;
+  bool rendering_ = false;
+
+  std::unordered_map<std::string, EventHandler> handlers_;
+  std::vector<LifecycleEntry> lifecycle_;
+  std::unordered_map<std::string, std::size_t> ties_;
+  std::vector<std::shared_ptr<void>> retired_;
+  std::optional<Animation> pendingAnimation_;
+
+  std::string rootJson_;
+  std::string treeMessage_;
+  long revision_ = 0;
+  std::optional<Animation> publishedAnimation_;
+  std::vector<std::string> openedURLs_;
+};
+
+}  // namespace platform::ui
