@@ -44,9 +44,14 @@ class LiveQuery {
  public:
   LiveQuery() = default;
 
-  const std::vector<std::shared_ptr<T>>& results() const {
+  const std::vector<std::shared_ptr<T>>& results() const& {
     static const std::vector<std::shared_ptr<T>> none;
     return state_ ? state_->results : none;
+  }
+  // A query made only to be read once (in a range-for, say) hands out a copy rather than a
+  // reference that would outlive it.
+  std::vector<std::shared_ptr<T>> results() && {
+    return state_ ? state_->results : std::vector<std::shared_ptr<T>>{};
   }
   // Runs after the results were recomputed; replaces any earlier callback.
   void onChange(std::function<void()> callback) {
