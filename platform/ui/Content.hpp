@@ -34,7 +34,7 @@ View Divider();
 
 struct ProgressOptions {
   bool small = false;
-  std::optional<double> value;  // none: indeterminate
+  std::optional<double> value{};  // none: indeterminate
 };
 View ProgressView(ProgressOptions options = {});
 

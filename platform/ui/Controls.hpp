@@ -21,7 +21,7 @@ View Toggle(std::string label, Binding<bool> isOn);
 
 struct TextFieldOptions {
   bool multiline = false;
-  std::optional<int> minLines, maxLines;  // multi-line fields grow between these
+  std::optional<int> minLines{}, maxLines{};  // multi-line fields grow between these
   bool autocorrect = true;
 };
 View TextField(std::string placeholder, Binding<std::string> text, TextFieldOptions options = {});

@@ -11,11 +11,11 @@ namespace platform::ui {
 
 struct VStackOptions {
   HorizontalAlignment alignment = HorizontalAlignment::center;
-  std::optional<double> spacing;  // none: the platform's default
+  std::optional<double> spacing{};  // none: the platform's default
 };
 struct HStackOptions {
   VerticalAlignment alignment = VerticalAlignment::center;
-  std::optional<double> spacing;
+  std::optional<double> spacing{};
 };
 struct ZStackOptions {
   Alignment alignment = Alignment::center;
@@ -33,7 +33,7 @@ View LazyHStack(HStackOptions options, std::vector<View> children);
 struct GridItem {
   double minimum = 10;
   double maximum = infinity;
-  std::optional<double> spacing;
+  std::optional<double> spacing{};
   static GridItem flexible(double minimum = 10, double maximum = infinity,
                            std::optional<double> spacing = std::nullopt) {
     return {minimum, maximum, spacing};
@@ -41,7 +41,7 @@ struct GridItem {
 };
 struct GridOptions {
   HorizontalAlignment alignment = HorizontalAlignment::center;
-  std::optional<double> spacing;  // between rows
+  std::optional<double> spacing{};  // between rows
 };
 // A lazily built vertical grid: children fill the columns row by row.
 View LazyVGrid(std::vector<GridItem> columns, GridOptions options, std::vector<View> children);

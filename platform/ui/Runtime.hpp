@@ -43,6 +43,7 @@ class Runtime {
   void openURL(const std::string& url);
 
   Haptics& haptics() { return haptics_; }
+  const Haptics& haptics() const { return haptics_; }
 
   // Keeps a screen that was just taken off the tree alive until its views have been told they
   // disappeared (their onDisappear actions may still refer to it).

@@ -88,7 +88,7 @@ struct Style {
 };
 
 struct Frame {
-  std::optional<double> width, height, minWidth, maxWidth, minHeight, maxHeight;
+  std::optional<double> width{}, height{}, minWidth{}, maxWidth{}, minHeight{}, maxHeight{};
   Alignment alignment = Alignment::center;
 };
 

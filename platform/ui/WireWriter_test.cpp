@@ -1,0 +1,158 @@
+#include "platform/ui/WireWriter.hpp"
+
+#include <gtest/gtest.h>
+
+#include "platform/ui/Ui.hpp"
+
+namespace platform::ui {
+namespace {
+
+Json written(const View& view) { return Json::parse(WireWriter().write(view).json); }
+
+TEST(WireWriter, WritesNodesWithTypePropsStyleFlexAndChildren) {
+  View view = VStack({.alignment = HorizontalAlignment::leading, .spacing = 16},
+                     {
+                         Text("Today's Care")
+                             .font(Font::system(18, FontWeight::bold))
+                             .foregroundColor(Color::white),
+                         Spacer(),
+                     })
+                  .padding(Edge::horizontal, 20);
+  EXPECT_EQ(
+      WireWriter().write(view).json,
+      R"j({"t":"padding","id":"0","p":{"top":0,"leading":20,"bottom":0,"trailing":20},"x":"v","c":[)j"
+      R"j({"t":"vstack","id":"0.0","p":{"spacing":16,"alignment":"leading"},"x":"v","c":[)j"
+      R"j({"t":"text","id":"0.0.0","p":{"text":"Today's Care"},"s":{"font":{"size":18,"design":"default","weight":"bold"},"color":"rgba(255,255,255,1)"}},)j"
+      R"j({"t":"spacer","id":"0.0.1","x":"hv"}]}]})j");
+}
+
+TEST(WireWriter, FlexibilityFollowsWhatWantsTheSpace) {
+  struct Case {
+    const char* what;
+    View view;
+    Flex expected;
+  };
+  const Case cases[] = {
+      {"text", Text("a"), Flex::none},
+      {"colour", View(Color::red), Flex::hv},
+      {"spacer in a vstack", VStack({Text("a"), Spacer()}), Flex::v},
+      {"spacer in an hstack", HStack({Text("a"), Spacer()}), Flex::h},
+      {"divider in a vstack", VStack({Divider()}), Flex::h},
+      {"infinite max width", Text("a").frame({.maxWidth = infinity}), Flex::h},
+      {"fixed frame over a shape", Circle().frame({.width = 48, .height = 48}), Flex::none},
+      {"fixed height only", Circle().frame({.height = 3}), Flex::h},
+      {"background sized to its content", Text("a").background(Color::red), Flex::none},
+      {"overlay over a flexible content", Spacer().overlay(Text("a")), Flex::hv},
+      {"vertical scroll", ScrollView(Text("a")), Flex::hv},
+      {"horizontal scroll", ScrollView({.axis = Axis::horizontal}, Text("a")), Flex::h},
+      {"resizable image", Image("logo").resizable(), Flex::hv},
+      {"plain image", Image("logo"), Flex::none},
+      {"grid", LazyVGrid({GridItem::flexible()}, {}, {Text("a")}), Flex::h},
+      {"padding passes its child's", Spacer().padding(), Flex::hv},
+      {"nested stacks", VStack({HStack({Text("a"), Spacer()})}), Flex::h},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.view.flex(), c.expected) << c.what;
+}
+
+TEST(WireWriter, KeysReplaceIndexesAndForEachTakesOneSlot) {
+  auto list = [](std::vector<std::string> keys) {
+    return VStack({Text("head"),
+                   ForEach(keys, [](const std::string& k) { return k; },
+                           [](const std::string& k) { return Text(k); }),
+                   Text("tail")});
+  };
+  Json two = written(list({"a", "b"}));
+  Json three = written(list({"z", "a", "b"}));
+  EXPECT_EQ(two["c"][1]["id"], "0.@a");
+  EXPECT_EQ(two["c"][3]["id"], "0.2");
+  EXPECT_EQ(three["c"][2]["id"], "0.@a") << "a row keeps its id when rows come before it";
+  EXPECT_EQ(three["c"][4]["id"], "0.2") << "a sibling after the rows keeps its id";
+}
+
+TEST(WireWriter, HandlersGetNodeIdAndEventAndDisabledOnesAreLeftOut) {
+  int taps = 0;
+  View view = VStack({
+      Button("Add", [&] { ++taps; }),
+      Button("Done", [&] { ++taps; }).disabled(true),
+      VStack({Button("Inner", [&] { ++taps; })}).disabled(true),
+  });
+  WireTree tree = WireWriter().write(view);
+  Json json = Json::parse(tree.json);
+  EXPECT_EQ(json["c"][0]["on"]["tap"], "0.0:tap");
+  EXPECT_FALSE(json["c"][1].contains("on"));
+  EXPECT_TRUE(json["c"][1]["p"]["disabled"]);
+  EXPECT_FALSE(json["c"][2]["c"][0].contains("on"));
+  ASSERT_EQ(tree.handlers.size(), 1u);
+  tree.handlers.at("0.0:tap")(nullptr);
+  EXPECT_EQ(taps, 1);
+}
+
+TEST(WireWriter, TextsStayValidJsonWhateverTheyHold) {
+  const std::string odd = std::string("quote \" backslash \\ tab \t nul ") + '\0' + " bad \xff\xfe end";
+  Json json = written(Text(odd));
+  const std::string back = json["p"]["text"];
+  EXPECT_NE(back.find("quote \" backslash \\ tab \t nul "), std::string::npos);
+  EXPECT_NE(back.find("\xEF\xBF\xBD"), std::string::npos) << "invalid UTF-8 becomes U+FFFD";
+  EXPECT_EQ(written(Text("🌱 plant"))["p"]["text"], "🌱 plant");
+}
+
+TEST(WireWriter, NumbersColoursGradientsAndStrokes) {
+  Json frame = written(Text("a").frame({.maxWidth = infinity}).opacity(0.5));
+  EXPECT_EQ(frame["p"]["value"], 0.5);
+  EXPECT_EQ(frame["c"][0]["p"]["maxWidth"], "infinity");
+
+  Json capsule = written(
+      Capsule()
+          .fill(Gradient::linear({Color::hex("1FC887"), Color::hex("116B49")}, UnitPoint::top(),
+                                 UnitPoint::bottom()))
+          .stroke(Color::hex("1FC887").opacity(0.3), 2, {8, 4}));
+  EXPECT_EQ(capsule["p"]["shape"], "capsule");
+  EXPECT_EQ(capsule["p"]["fill"]["stops"][0]["color"], "rgba(31,200,135,1)");
+  EXPECT_EQ(capsule["p"]["fill"]["stops"][1]["location"], 1);
+  EXPECT_EQ(capsule["p"]["fill"]["end"]["y"], 1);
+  EXPECT_EQ(capsule["p"]["stroke"], Json::parse(R"j({"color":"rgba(31,200,135,0.3)","width":2,"dash":[8,4]})j"));
+
+  Json clip = written(Text("a").clipShape(Shape::corners(20, {Corner::topLeft, Corner::topRight})));
+  EXPECT_EQ(clip["p"]["corners"], Json::parse(R"(["topLeft","topRight"])"));
+  EXPECT_EQ(written(Text("a").clipShape(Shape::roundedRect(20, continuous)))["p"]["continuous"], true);
+}
+
+TEST(WireWriter, PresentingWrapperKeepsTheContentsIdentityWhetherOrNotASheetIsShown) {
+  bool shown = false;
+  auto view = [&] {
+    return Text("content").sheet(binding(shown), [] { return Text("sheet"); });
+  };
+  Json closed = written(view());
+  shown = true;
+  Json open = written(view());
+  EXPECT_EQ(closed["t"], "presenting");
+  EXPECT_EQ(closed["c"].size(), 1u);
+  EXPECT_EQ(open["c"][0]["id"], closed["c"][0]["id"]);
+  EXPECT_EQ(open["c"][1]["t"], "sheet");
+  EXPECT_EQ(open["c"][1]["on"]["dismiss"], "0.1:dismiss");
+}
+
+TEST(WireWriter, PagesCarryTitleToolbarAndSearchWithTheirOwnIds) {
+  std::string query;
+  View content = Text("list")
+                     .navigationTitle("Select Species")
+                     .navigationBarTitleDisplayMode(TitleDisplayMode::inline_)
+                     .toolbar({ToolbarItem::trailing(Button("Done", [] {}))})
+                     .searchable(binding(query), "Search species");
+  Json stack = written(navigationStackNode(std::move(content), {}, [](std::size_t) {}));
+  const Json& page = stack["c"][0];
+  EXPECT_EQ(page["p"]["title"], "Select Species");
+  EXPECT_EQ(page["p"]["titleMode"], "inline");
+  EXPECT_EQ(page["p"]["trailing"][0]["id"], "0.0.trailing0");
+  EXPECT_EQ(page["p"]["trailing"][0]["on"]["tap"], "0.0.trailing0:tap");
+  EXPECT_EQ(page["p"]["search"][0]["p"]["placeholder"], "Search species");
+}
+
+TEST(WireWriter, ImageAssetNamesAreEncodedIntoTheirUrl) {
+  EXPECT_EQ(written(Image("expert-avatar"))["p"]["src"], "/asset/expert-avatar");
+  EXPECT_EQ(written(Image("a b/../c"))["p"]["src"], "/asset/a%20b%2F..%2Fc");
+  EXPECT_EQ(written(Image(URL{"/store/plant/42/image"}))["p"]["src"], "/store/plant/42/image");
+}
+
+}  // namespace
+}  // namespace platform::ui
