@@ -54,7 +54,7 @@ class Transaction {
  public:
   explicit Transaction(sqlite3* db) : db_(db) {}
   ~Transaction() {
-    if (open_) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (open_) (void)run("ROLLBACK", false);
   }
   Result<void> begin() { return run("BEGIN IMMEDIATE", true); }
   Result<void> commit() { return run("COMMIT", false); }
@@ -164,9 +164,7 @@ void ModelContext::recordDidChange(Record& record, std::size_t attribute) {
     record.flags_[attribute].dirty = true;
     if (!record.queuedForUpdate_) {
       record.queuedForUpdate_ = true;
-      auto it = std::find_if(state->records.begin(), state->records.end(),
-                             [&](const auto& r) { return r.get() == &record; });
-      if (it != state->records.end()) updated_.push_back(*it);
+      updated_.push_back(record.shared_from_this());
     }
   }
   noteChange(*state);

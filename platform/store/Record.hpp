@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,11 +16,11 @@ class ModelContext;
 // A stored object. Record types derive from it and offer typed getters and setters over the
 // attribute values; every setter goes through setValue(), which is how the context learns that
 // the record changed. A context hands out one Record per stored row, so two references to the
-// same row are the same pointer.
+// same row are the same pointer. Records live in std::shared_ptr from the moment they are made.
 //
 // A record that is deleted stays usable as an object (its values can still be read) but it has
 // left every query and never reads from the store again.
-class Record {
+class Record : public std::enable_shared_from_this<Record> {
  public:
   virtual ~Record() = default;
   Record(const Record&) = delete;

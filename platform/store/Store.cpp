@@ -51,9 +51,12 @@ Result<std::unique_ptr<Store>> Store::open(const std::filesystem::path& path,
   // it was. Reading the schema is what finds out that a file is not a database.
   if (auto schema = queryText(db, "SELECT count(*) FROM sqlite_schema"); !schema)
     return Error{where + schema.error().description};
-  for (const Entity* entity : entities)
-    if (auto checked = Table::check(db, *entity); !checked)
-      return Error{where + checked.error().description};
+  std::vector<bool> exists;
+  for (const Entity* entity : entities) {
+    auto checked = Table::check(db, *entity);
+    if (!checked) return Error{where + checked.error().description};
+    exists.push_back(*checked);
+  }
 
   auto mode = queryText(db, "PRAGMA journal_mode = WAL");
   if (!mode) return Error{where + mode.error().description};
@@ -62,10 +65,10 @@ Result<std::unique_ptr<Store>> Store::open(const std::filesystem::path& path,
     return Error{where + sync.error().description};
 
   std::vector<std::pair<const Entity*, Table>> tables;
-  for (const Entity* entity : entities) {
-    auto table = Table::open(db, *entity);
+  for (std::size_t i = 0; i < entities.size(); ++i) {
+    auto table = Table::open(db, *entities[i], !exists[i]);
     if (!table) return Error{where + table.error().description};
-    tables.emplace_back(entity, std::move(*table));
+    tables.emplace_back(entities[i], std::move(*table));
   }
   store->context_ = std::make_unique<ModelContext>(std::move(tables), queue);
   return store;
@@ -80,9 +83,10 @@ Result<void> Store::limitPageCount(std::int64_t pages) {
 }
 
 Result<std::int64_t> Store::pageCount() {
-  auto answer = queryText(db_.get(), "PRAGMA page_count");
-  if (!answer) return answer.error();
-  return std::int64_t{std::stoll(*answer)};
+  auto statement = Statement::prepare(db_.get(), "PRAGMA page_count");
+  if (!statement) return statement.error();
+  if (statement->step() != SQLITE_ROW) return Error{statement->errorMessage()};
+  return std::int64_t{sqlite3_column_int64(statement->get(), 0)};
 }
 
 }  // namespace platform::store

@@ -70,7 +70,7 @@ Error bindError(std::string_view what, int rc) {
 
 }  // namespace
 
-Result<void> Table::check(sqlite3* db, const Entity& entity) {
+Result<bool> Table::check(sqlite3* db, const Entity& entity) {
   auto info = Statement::prepare(db, "SELECT name FROM pragma_table_info(?)");
   if (!info) return info.error();
   ResetOnExit guard{*info};
@@ -79,27 +79,27 @@ Result<void> Table::check(sqlite3* db, const Entity& entity) {
   int rc;
   while ((rc = info->step()) == SQLITE_ROW) columns.push_back(columnText(info->get(), 0));
   if (rc != SQLITE_DONE) return stepError("Cannot read the table " + entity.name, *info);
-  if (columns.empty()) return {};
+  if (columns.empty()) return false;
   for (const auto& attribute : entity.attributes) {
     bool found = false;
     for (const auto& column : columns) found = found || column == attribute.name;
     if (!found) return Error{"The table " + entity.name + " has no column " + attribute.name};
   }
-  return {};
+  return true;
 }
 
-Result<Table> Table::open(sqlite3* db, const Entity& entity) {
+Result<Table> Table::open(sqlite3* db, const Entity& entity, bool create) {
   Table table(entity);
   table.db_ = db;
   const std::string name = quoteIdentifier(entity.name);
 
-  std::string create = "CREATE TABLE IF NOT EXISTS " + name + " (";
+  std::string createTable = "CREATE TABLE " + name + " (";
   std::string columns, placeholders, listColumns = "rowid";
   for (std::size_t i = 0; i < entity.attributes.size(); ++i) {
     const auto& attribute = entity.attributes[i];
     const std::string column = quoteIdentifier(attribute.name);
     std::string separator = i ? ", " : "";
-    create += separator + column + " " + columnType(attribute.type);
+    createTable += separator + column + " " + columnType(attribute.type);
     columns += separator + column;
     placeholders += separator + "?";
     // SQLite answers length() of a blob from the record header, without reading the bytes.
@@ -107,9 +107,9 @@ Result<Table> Table::open(sqlite3* db, const Entity& entity) {
         ", " +
         (attribute.type == AttributeType::bytes ? "length(" + column + ") IS NOT NULL" : column);
   }
-  create += ")";
-  {
-    auto statement = Statement::prepare(db, create);
+  createTable += ")";
+  if (create) {
+    auto statement = Statement::prepare(db, createTable);
     if (!statement) return statement.error();
     if (statement->step() != SQLITE_DONE)
       return stepError("Cannot create the table " + entity.name, *statement);

@@ -27,10 +27,11 @@ class Table {
     std::vector<bool> hasBytes;
   };
 
-  // Checks that an existing table has a column for every attribute; writes nothing.
-  static Result<void> check(sqlite3* db, const Entity& entity);
-  // Creates the table when it is missing and prepares the statements.
-  static Result<Table> open(sqlite3* db, const Entity& entity);
+  // Whether the table exists; an existing table must have a column for every attribute. Writes
+  // nothing.
+  static Result<bool> check(sqlite3* db, const Entity& entity);
+  // Prepares the statements, creating the table first when `create` says so.
+  static Result<Table> open(sqlite3* db, const Entity& entity, bool create);
 
   // Every row in store order. A row whose UUID or date cannot be read is skipped and logged;
   // it stays in the file untouched.
