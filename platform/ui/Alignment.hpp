@@ -11,7 +11,15 @@ inline constexpr double infinity = std::numeric_limits<double>::infinity();
 enum class HorizontalAlignment { leading, center, trailing };
 enum class VerticalAlignment { top, center, bottom };
 enum class Alignment {
-  center, leading, trailing, top, bottom, topLeading, topTrailing, bottomLeading, bottomTrailing
+  center,
+  leading,
+  trailing,
+  top,
+  bottom,
+  topLeading,
+  topTrailing,
+  bottomLeading,
+  bottomTrailing
 };
 enum class TextAlignment { leading, center, trailing };
 enum class Axis { vertical, horizontal };
@@ -26,8 +34,12 @@ enum class Edge : std::uint8_t {
   vertical = top | bottom,
   all = horizontal | vertical,
 };
-constexpr Edge operator|(Edge a, Edge b) { return Edge(std::uint8_t(a) | std::uint8_t(b)); }
-constexpr bool contains(Edge set, Edge edge) { return (std::uint8_t(set) & std::uint8_t(edge)) != 0; }
+constexpr Edge operator|(Edge a, Edge b) {
+  return Edge(std::uint8_t(a) | std::uint8_t(b));
+}
+constexpr bool contains(Edge set, Edge edge) {
+  return (std::uint8_t(set) & std::uint8_t(edge)) != 0;
+}
 
 struct EdgeInsets {
   double top = 0, leading = 0, bottom = 0, trailing = 0;

@@ -4,10 +4,14 @@ namespace platform::ui {
 
 const char* name(Animation::Curve curve) {
   switch (curve) {
-    case Animation::Curve::standard: return "default";
-    case Animation::Curve::easeInOut: return "easeInOut";
-    case Animation::Curve::linear: return "linear";
-    case Animation::Curve::spring: return "spring";
+    case Animation::Curve::standard:
+      return "default";
+    case Animation::Curve::easeInOut:
+      return "easeInOut";
+    case Animation::Curve::linear:
+      return "linear";
+    case Animation::Curve::spring:
+      return "spring";
   }
   return "default";
 }

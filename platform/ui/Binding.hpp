@@ -69,12 +69,14 @@ Action action(const S* screen, void (S::*method)()) {
   return [self, method] { (self->*method)(); };
 }
 
-// An action that runs `f(screen)` with the screen writable.
+// A handler that runs `f(screen, args...)` with the screen writable; it converts to an Action
+// when `f` takes the screen alone, and to a binding's reaction when it also takes the value.
 template <class S, class F>
-  requires std::is_invocable_v<F, S&>
-Action action(const S* screen, F f) {
+auto action(const S* screen, F f) {
   S* self = const_cast<S*>(screen);
-  return [self, f = std::move(f)]() mutable { f(*self); };
+  return [self, f = std::move(f)](auto&&... args) mutable {
+    f(*self, std::forward<decltype(args)>(args)...);
+  };
 }
 
 }  // namespace platform::ui

@@ -22,7 +22,9 @@ Color plainHex(std::string_view text) {
 
 std::atomic<Color::HexConverter> hexConverter{&plainHex};
 
-int channel(double value) { return int(std::lround(std::clamp(value, 0.0, 1.0) * 255)); }
+int channel(double value) {
+  return int(std::lround(std::clamp(value, 0.0, 1.0) * 255));
+}
 
 }  // namespace
 
@@ -37,7 +39,9 @@ const Color Color::blue{10 / 255.0, 132 / 255.0, 1, 1};
 const Color Color::yellow{1, 214 / 255.0, 10 / 255.0, 1};
 const Color Color::clear{0, 0, 0, 0};
 
-Color Color::hex(std::string_view text) { return hexConverter.load()(text); }
+Color Color::hex(std::string_view text) {
+  return hexConverter.load()(text);
+}
 
 void Color::setHexConverter(HexConverter converter) {
   hexConverter.store(converter ? converter : &plainHex);

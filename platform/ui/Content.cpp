@@ -58,7 +58,9 @@ View gradientView(const Gradient& gradient) {
   return v;
 }
 
-View LinearGradient(Gradient gradient) { return gradientView(gradient); }
+View LinearGradient(Gradient gradient) {
+  return gradientView(gradient);
+}
 View LinearGradient(std::vector<Color> colors, UnitPoint start, UnitPoint end) {
   return gradientView(Gradient::linear(std::move(colors), start, end));
 }
@@ -68,15 +70,25 @@ View ShapeView(const Shape& shape) {
   putShapeProps(v.mutableNode(), shape);
   return v;
 }
-View Rectangle() { return ShapeView(Shape::rect()); }
+View Rectangle() {
+  return ShapeView(Shape::rect());
+}
 View RoundedRectangle(double radius, CornerStyle style) {
   return ShapeView(Shape::roundedRect(radius, style));
 }
-View Circle() { return ShapeView(Shape::circle()); }
-View Ellipse() { return ShapeView(Shape::ellipse()); }
-View Capsule() { return ShapeView(Shape::capsule()); }
+View Circle() {
+  return ShapeView(Shape::circle());
+}
+View Ellipse() {
+  return ShapeView(Shape::ellipse());
+}
+View Capsule() {
+  return ShapeView(Shape::capsule());
+}
 
-View Divider() { return makeNode(NodeType::divider); }
+View Divider() {
+  return makeNode(NodeType::divider);
+}
 
 View ProgressView(ProgressOptions o) {
   View v = makeNode(NodeType::progress);
@@ -92,8 +104,9 @@ View Particles(Json layers, std::optional<ParticleTime> time) {
   Node& n = v.mutableNode();
   n.props.emplace_back(Prop::layers, std::move(layers));
   if (time)
-    n.props.emplace_back(Prop::animateTime,
-                         Json{{"from", time->from}, {"to", time->to}, {"duration", time->duration}});
+    n.props.emplace_back(
+        Prop::animateTime,
+        Json{{"from", time->from}, {"to", time->to}, {"duration", time->duration}});
   return v;
 }
 

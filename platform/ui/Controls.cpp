@@ -22,7 +22,8 @@ View Button(ButtonRole role, std::string title, Action action) {
 View Button(ButtonRole role, View label, Action action) {
   View v = makeNode(NodeType::button, {std::move(label)});
   Node& n = v.mutableNode();
-  if (role == ButtonRole::destructive) n.props.emplace_back(Prop::role, std::string_view("destructive"));
+  if (role == ButtonRole::destructive)
+    n.props.emplace_back(Prop::role, std::string_view("destructive"));
   if (role == ButtonRole::cancel) n.props.emplace_back(Prop::role, std::string_view("cancel"));
   n.handlers.push_back({EventKind::tap, 0, [action = std::move(action)](const Json&) {
                           if (action) action();
@@ -172,18 +173,16 @@ View pickerNode(std::string title, const std::vector<std::string>& labels,
                        selected ? PropValue(std::to_string(*selected)) : PropValue());
   n.props.emplace_back(Prop::style, std::string_view("menu"));
   const std::size_t count = labels.size();
-  n.handlers.push_back({EventKind::change, 0, [count, choose = std::move(choose)](const Json& value) {
-                          if (!value.is_string()) return false;
-                          const std::string& tag = value.get_ref<const std::string&>();
-                          std::size_t index = 0;
-                          auto [end, error] =
-                              std::from_chars(tag.data(), tag.data() + tag.size(), index);
-                          if (error != std::errc() || end != tag.data() + tag.size() ||
-                              index >= count)
-                            return false;
-                          choose(index);
-                          return true;
-                        }});
+  n.handlers.push_back(
+      {EventKind::change, 0, [count, choose = std::move(choose)](const Json& value) {
+         if (!value.is_string()) return false;
+         const std::string& tag = value.get_ref<const std::string&>();
+         std::size_t index = 0;
+         auto [end, error] = std::from_chars(tag.data(), tag.data() + tag.size(), index);
+         if (error != std::errc() || end != tag.data() + tag.size() || index >= count) return false;
+         choose(index);
+         return true;
+       }});
   return v;
 }
 

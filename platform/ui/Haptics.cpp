@@ -5,17 +5,26 @@ namespace platform::ui {
 std::string HapticEvent::text() const {
   switch (kind) {
     case Kind::impact:
-      return std::string("impact:") +
-             (impact == ImpactStyle::light ? "light" : impact == ImpactStyle::medium ? "medium" : "heavy");
-    case Kind::selection: return "selection";
-    case Kind::notification: return "notification:success";
+      return std::string("impact:") + (impact == ImpactStyle::light    ? "light"
+                                       : impact == ImpactStyle::medium ? "medium"
+                                                                       : "heavy");
+    case Kind::selection:
+      return "selection";
+    case Kind::notification:
+      return "notification:success";
   }
   return {};
 }
 
-void Haptics::impact(ImpactStyle style) { play({HapticEvent::Kind::impact, style}); }
-void Haptics::selection() { play({HapticEvent::Kind::selection}); }
-void Haptics::notification(NotificationFeedback) { play({HapticEvent::Kind::notification}); }
+void Haptics::impact(ImpactStyle style) {
+  play({HapticEvent::Kind::impact, style});
+}
+void Haptics::selection() {
+  play({HapticEvent::Kind::selection});
+}
+void Haptics::notification(NotificationFeedback) {
+  play({HapticEvent::Kind::notification});
+}
 
 std::vector<std::string> Haptics::playedTexts() const {
   std::vector<std::string> texts;

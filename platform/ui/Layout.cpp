@@ -15,15 +15,21 @@ View stack(NodeType type, const char* alignment, std::optional<double> spacing,
 
 }  // namespace
 
-View VStack(std::vector<View> children) { return VStack({}, std::move(children)); }
+View VStack(std::vector<View> children) {
+  return VStack({}, std::move(children));
+}
 View VStack(VStackOptions o, std::vector<View> children) {
   return stack(NodeType::vstack, name(o.alignment), o.spacing, std::move(children));
 }
-View HStack(std::vector<View> children) { return HStack({}, std::move(children)); }
+View HStack(std::vector<View> children) {
+  return HStack({}, std::move(children));
+}
 View HStack(HStackOptions o, std::vector<View> children) {
   return stack(NodeType::hstack, name(o.alignment), o.spacing, std::move(children));
 }
-View ZStack(std::vector<View> children) { return ZStack({}, std::move(children)); }
+View ZStack(std::vector<View> children) {
+  return ZStack({}, std::move(children));
+}
 View ZStack(ZStackOptions o, std::vector<View> children) {
   View v = makeNode(NodeType::zstack, std::move(children));
   v.mutableNode().props.emplace_back(Prop::alignment, std::string_view(name(o.alignment)));
@@ -55,9 +61,13 @@ View Spacer(std::optional<double> minLength) {
   return v;
 }
 
-View EmptyView() { return View(); }
+View EmptyView() {
+  return View();
+}
 
-View ScrollView(View content) { return ScrollView({}, std::move(content)); }
+View ScrollView(View content) {
+  return ScrollView({}, std::move(content));
+}
 View ScrollView(ScrollOptions o, View content) {
   View v = makeNode(NodeType::scroll, {std::move(content)});
   Node& n = v.mutableNode();

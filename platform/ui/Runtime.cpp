@@ -26,7 +26,9 @@ std::string hapticMessage(const HapticEvent& event) {
                          : event.impact == ImpactStyle::medium ? "medium"
                                                                : "heavy";
       break;
-    case HapticEvent::Kind::selection: message["kind"] = "selection"; break;
+    case HapticEvent::Kind::selection:
+      message["kind"] = "selection";
+      break;
     case HapticEvent::Kind::notification:
       message["kind"] = "notification";
       message["style"] = "success";
@@ -47,9 +49,13 @@ Runtime::Runtime(MainQueue& queue)
   haptics_.setSink([this](const HapticEvent& event) { send(hapticMessage(event)); });
 }
 
-Runtime::~Runtime() { *alive_ = false; }
+Runtime::~Runtime() {
+  *alive_ = false;
+}
 
-void Runtime::setRoot(std::function<View()> root) { root_ = std::move(root); }
+void Runtime::setRoot(std::function<View()> root) {
+  root_ = std::move(root);
+}
 
 void Runtime::setDisplay(std::function<void(const std::string&)> send) {
   display_ = std::move(send);
@@ -151,7 +157,8 @@ void Runtime::withAnimation(const Animation& animation, const std::function<void
 
 void Runtime::openURL(const std::string& url) {
   openedURLs_.push_back(url);
-  send(Json{{"type", "openURL"}, {"url", url}}.dump(-1, ' ', false, Json::error_handler_t::replace));
+  send(
+      Json{{"type", "openURL"}, {"url", url}}.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 void Runtime::retire(std::shared_ptr<void> screen) {

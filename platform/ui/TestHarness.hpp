@@ -20,15 +20,15 @@ struct Matcher {
   std::string description;
   std::function<bool(const Json& node)> test;
 };
-Matcher text(std::string text);               // a text node with exactly this text
-Matcher textContaining(std::string part);     // a text node whose text contains this
-Matcher symbol(std::string name);             // a symbol node
-Matcher nodeId(std::string id);               // the node with this id
-Matcher kind(std::string type);               // any node of this wire type ("button")
-Matcher label(std::string label);             // accessible label, title or placeholder
+Matcher text(std::string text);            // a text node with exactly this text
+Matcher textContaining(std::string part);  // a text node whose text contains this
+Matcher symbol(std::string name);          // a symbol node
+Matcher nodeId(std::string id);            // the node with this id
+Matcher kind(std::string type);            // any node of this wire type ("button")
+Matcher label(std::string label);          // accessible label, title or placeholder
 Matcher placeholder(std::string placeholder);
 Matcher operator&&(Matcher a, Matcher b);
-Matcher containing(Matcher inner);            // a node with a matching node beneath it
+Matcher containing(Matcher inner);  // a node with a matching node beneath it
 
 // One node of the published tree, copied out of it (it stays valid after later renders).
 class NodeRef {
@@ -108,6 +108,7 @@ class TestHarness {
                                           const std::vector<std::string>& types) const;
   bool fire(std::size_t entry, const std::string& event, Json value);
   bool fail(std::string why);
+  void settle();
 
   ManualClock clock_;
   VirtualMainQueue queue_{clock_};

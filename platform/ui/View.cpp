@@ -11,35 +11,88 @@ namespace detail {
 namespace {
 thread_local int buildingDepth = 0;
 }
-bool isBuildingView() { return buildingDepth > 0; }
+bool isBuildingView() {
+  return buildingDepth > 0;
+}
 void reportWriteWhileBuilding() {
   logLine("Ignored a binding write made while a view was being built");
 }
-void beginBuilding() { ++buildingDepth; }
-void endBuilding() { --buildingDepth; }
+void beginBuilding() {
+  ++buildingDepth;
+}
+void endBuilding() {
+  --buildingDepth;
+}
 }  // namespace detail
 
 const char* name(NodeType type) {
   static constexpr const char* names[] = {
-      "vstack", "hstack", "zstack", "lazyvstack", "lazyhstack", "grid", "spacer", "empty", "text", "symbol", "image", "color", "gradient", "shape", "particles", "divider", "progress", "scroll", "list", "section", "padding", "frame", "background", "overlay", "clip", "opacity", "offset", "safearea", "button", "toggle", "textfield", "texteditor", "searchfield", "datepicker", "picker", "menu", "link", "tabview", "navstack", "page", "sheet", "alert", "transition", "animated", "presenting", "fragment"};
+      "vstack",     "hstack",     "zstack",      "lazyvstack", "lazyhstack", "grid",
+      "spacer",     "empty",      "text",        "symbol",     "image",      "color",
+      "gradient",   "shape",      "particles",   "divider",    "progress",   "scroll",
+      "list",       "section",    "padding",     "frame",      "background", "overlay",
+      "clip",       "opacity",    "offset",      "safearea",   "button",     "toggle",
+      "textfield",  "texteditor", "searchfield", "datepicker", "picker",     "menu",
+      "link",       "tabview",    "navstack",    "page",       "sheet",      "alert",
+      "transition", "animated",   "presenting",  "fragment"};
   return names[std::size_t(type)];
 }
 
 const char* name(Prop prop) {
-  static constexpr const char* names[] = {
-      "text", "name", "src", "resizable", "contentMode", "template", "color", "gradient", "shape", "radius", "corners", "continuous", "fill", "stroke", "layers", "animateTime", "style", "size", "value", "axis", "indicators", "hideBackground", "header", "top", "leading", "bottom", "trailing", "width", "height", "minWidth", "maxWidth", "minHeight", "maxHeight", "aspectRatio", "alignment", "spacing", "columns", "minLength", "x", "y", "edges", "role", "disabled", "label", "isOn", "placeholder", "multiline", "minLines", "maxLines", "autocorrect", "mode", "title", "labelHidden", "options", "selection", "url", "accent", "tabs", "titleMode", "backButton", "search", "dismissDisabled", "message", "buttons", "kind", "animation", "property", "from", "to"};
+  static constexpr const char* names[] = {"text",        "name",
+                                          "src",         "resizable",
+                                          "contentMode", "template",
+                                          "color",       "gradient",
+                                          "shape",       "radius",
+                                          "corners",     "continuous",
+                                          "fill",        "stroke",
+                                          "layers",      "animateTime",
+                                          "style",       "size",
+                                          "value",       "axis",
+                                          "indicators",  "hideBackground",
+                                          "header",      "top",
+                                          "leading",     "bottom",
+                                          "trailing",    "width",
+                                          "height",      "minWidth",
+                                          "maxWidth",    "minHeight",
+                                          "maxHeight",   "aspectRatio",
+                                          "alignment",   "spacing",
+                                          "columns",     "minLength",
+                                          "x",           "y",
+                                          "edges",       "role",
+                                          "disabled",    "label",
+                                          "isOn",        "placeholder",
+                                          "multiline",   "minLines",
+                                          "maxLines",    "autocorrect",
+                                          "mode",        "title",
+                                          "labelHidden", "options",
+                                          "selection",   "url",
+                                          "accent",      "tabs",
+                                          "titleMode",   "backButton",
+                                          "search",      "dismissDisabled",
+                                          "message",     "buttons",
+                                          "kind",        "animation",
+                                          "property",    "from",
+                                          "to"};
   return names[std::size_t(prop)];
 }
 
 const char* name(EventKind kind) {
   switch (kind) {
-    case EventKind::tap: return "tap";
-    case EventKind::change: return "change";
-    case EventKind::submit: return "submit";
-    case EventKind::dismiss: return "dismiss";
-    case EventKind::pop: return "pop";
-    case EventKind::select: return "select";
-    case EventKind::button: return "button";
+    case EventKind::tap:
+      return "tap";
+    case EventKind::change:
+      return "change";
+    case EventKind::submit:
+      return "submit";
+    case EventKind::dismiss:
+      return "dismiss";
+    case EventKind::pop:
+      return "pop";
+    case EventKind::select:
+      return "select";
+    case EventKind::button:
+      return "button";
   }
   return "tap";
 }
@@ -113,7 +166,8 @@ Flex containerFlex(NodeType type, const std::vector<View>& children) {
     case NodeType::overlay:
     case NodeType::presenting:
       return children.empty() ? Flex::none : children.front().flex();
-    default: break;
+    default:
+      break;
   }
   Flex flex = type == NodeType::grid ? Flex::h : Flex::none;
   for (const View& child : children) flex = flex | childFlex(type, child);
@@ -153,9 +207,15 @@ View::View() : node_(emptyNode()) {}
 
 View::View(Color color) : View(colorView(color)) {}
 
-NodeType View::type() const { return node_->type; }
-Flex View::flex() const { return node_->flex; }
-const std::string& View::key() const { return node_->key; }
+NodeType View::type() const {
+  return node_->type;
+}
+Flex View::flex() const {
+  return node_->flex;
+}
+const std::string& View::key() const {
+  return node_->key;
+}
 
 Node& View::mutableNode() {
   if (node_.use_count() > 1) node_ = std::make_shared<Node>(*node_);
@@ -174,7 +234,9 @@ View View::wrap(NodeType type) && {
   return wrapper;
 }
 
-View View::padding(double length) && { return std::move(*this).padding(Edge::all, length); }
+View View::padding(double length) && {
+  return std::move(*this).padding(Edge::all, length);
+}
 
 View View::padding(Edge edges, double length) && {
   EdgeInsets insets;
@@ -223,7 +285,8 @@ View View::aspectRatio(double ratio, ContentMode mode) && {
   View v = std::move(*this).wrap(NodeType::frame);
   Node& n = v.mutableNode();
   n.props.emplace_back(Prop::aspectRatio, ratio);
-  n.props.emplace_back(Prop::contentMode, std::string_view(mode == ContentMode::fill ? "fill" : "fit"));
+  n.props.emplace_back(Prop::contentMode,
+                       std::string_view(mode == ContentMode::fill ? "fill" : "fit"));
   return v;
 }
 
@@ -293,8 +356,9 @@ View View::offset(double x, double y) && {
 View View::ignoresSafeArea(Edge edges) && {
   View v = std::move(*this).wrap(NodeType::safearea);
   Json list = Json::array();
-  for (auto [edge, label] : {std::pair{Edge::top, "top"}, std::pair{Edge::leading, "leading"},
-                             std::pair{Edge::bottom, "bottom"}, std::pair{Edge::trailing, "trailing"}})
+  for (auto [edge, label] :
+       {std::pair{Edge::top, "top"}, std::pair{Edge::leading, "leading"},
+        std::pair{Edge::bottom, "bottom"}, std::pair{Edge::trailing, "trailing"}})
     if (contains(edges, edge)) list.push_back(label);
   v.mutableNode().props.emplace_back(Prop::edges, std::move(list));
   return v;
@@ -314,7 +378,9 @@ View View::fontWeight(FontWeight weight) && {
   return std::move(*this);
 }
 
-View View::bold() && { return std::move(*this).fontWeight(FontWeight::bold); }
+View View::bold() && {
+  return std::move(*this).fontWeight(FontWeight::bold);
+}
 
 View View::italic() && {
   mutableNode().style.italic = true;
@@ -355,8 +421,7 @@ View View::preferredColorScheme(ColorScheme) && {
 View View::disabled(bool isDisabled) && {
   if (!isDisabled) return std::move(*this);
   Node& n = mutableNode();
-  if (n.type == NodeType::button)
-    n.set(Prop::disabled, true);
+  if (n.type == NodeType::button) n.set(Prop::disabled, true);
   n.style.disabled = true;
   return std::move(*this);
 }
@@ -407,7 +472,9 @@ View View::stroke(Color color, double lineWidth, std::vector<double> dash) && {
 
 View View::buttonStyle(ButtonStyle style) && {
   if (type() != NodeType::button) return std::move(*this);
-  const char* label = style == ButtonStyle::plain ? "plain" : style == ButtonStyle::bordered ? "bordered" : nullptr;
+  const char* label = style == ButtonStyle::plain      ? "plain"
+                      : style == ButtonStyle::bordered ? "bordered"
+                                                       : nullptr;
   if (label) mutableNode().set(Prop::style, std::string_view(label));
   return std::move(*this);
 }
@@ -476,7 +543,9 @@ Json animationJson(const Animation& a) {
 }
 }  // namespace
 
-Json toJson(const Animation& animation) { return animationJson(animation); }
+Json toJson(const Animation& animation) {
+  return animationJson(animation);
+}
 
 View View::transition(Transition transition, std::optional<Animation> animation) && {
   View v = std::move(*this).wrap(NodeType::transition);
@@ -570,7 +639,8 @@ View View::sheet(Binding<bool> isPresented, std::function<View()> content) && {
   View sheetNode = makeNode(NodeType::sheet, {std::move(body)});
   Node& n = sheetNode.mutableNode();
   if (dismissDisabled) n.props.emplace_back(Prop::dismissDisabled, true);
-  // A sheet that may not be swiped away offers no dismiss handler, so a stray event cannot close it.
+  // A sheet that may not be swiped away offers no dismiss handler, so a stray event cannot close
+  // it.
   if (!dismissDisabled)
     n.handlers.push_back({EventKind::dismiss, 0, [isPresented](const Json&) {
                             isPresented.set(false);
@@ -594,12 +664,12 @@ View View::alert(std::string title, Binding<bool> isPresented, std::vector<Alert
     if (button.role == ButtonRole::cancel) entry["role"] = "cancel";
     list.push_back(std::move(entry));
     // Every button closes the alert first, as the platform does, then runs its action.
-    n.handlers.push_back({EventKind::button, std::uint8_t(i),
-                          [isPresented, run = button.action](const Json&) {
-                            isPresented.set(false);
-                            if (run) run();
-                            return true;
-                          }});
+    n.handlers.push_back(
+        {EventKind::button, std::uint8_t(i), [isPresented, run = button.action](const Json&) {
+           isPresented.set(false);
+           if (run) run();
+           return true;
+         }});
   }
   n.props.emplace_back(Prop::buttons, std::move(list));
   n.handlers.push_back({EventKind::dismiss, 0, [isPresented](const Json&) {

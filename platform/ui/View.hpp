@@ -24,29 +24,138 @@ namespace platform::ui {
 // The node types of the wire format; `fragment` is the rows of a ForEach, spliced into the
 // container that holds them and never sent on its own.
 enum class NodeType : std::uint8_t {
-  vstack, hstack, zstack, lazyvstack, lazyhstack, grid, spacer, empty, text, symbol, image,
-  color, gradient, shape, particles, divider, progress, scroll, list, section, padding, frame,
-  background, overlay, clip, opacity, offset, safearea, button, toggle, textfield, texteditor,
-  searchfield, datepicker, picker, menu, link, tabview, navstack, page, sheet, alert, transition,
-  animated, presenting, fragment
+  vstack,
+  hstack,
+  zstack,
+  lazyvstack,
+  lazyhstack,
+  grid,
+  spacer,
+  empty,
+  text,
+  symbol,
+  image,
+  color,
+  gradient,
+  shape,
+  particles,
+  divider,
+  progress,
+  scroll,
+  list,
+  section,
+  padding,
+  frame,
+  background,
+  overlay,
+  clip,
+  opacity,
+  offset,
+  safearea,
+  button,
+  toggle,
+  textfield,
+  texteditor,
+  searchfield,
+  datepicker,
+  picker,
+  menu,
+  link,
+  tabview,
+  navstack,
+  page,
+  sheet,
+  alert,
+  transition,
+  animated,
+  presenting,
+  fragment
 };
 const char* name(NodeType type);
 
 // The axes on which a node wants all the space it is offered.
 enum class Flex : std::uint8_t { none = 0, h = 1, v = 2, hv = 3 };
-constexpr Flex operator|(Flex a, Flex b) { return Flex(std::uint8_t(a) | std::uint8_t(b)); }
-constexpr Flex operator&(Flex a, Flex b) { return Flex(std::uint8_t(a) & std::uint8_t(b)); }
-constexpr Flex without(Flex a, Flex b) { return Flex(std::uint8_t(a) & ~std::uint8_t(b)); }
+constexpr Flex operator|(Flex a, Flex b) {
+  return Flex(std::uint8_t(a) | std::uint8_t(b));
+}
+constexpr Flex operator&(Flex a, Flex b) {
+  return Flex(std::uint8_t(a) & std::uint8_t(b));
+}
+constexpr Flex without(Flex a, Flex b) {
+  return Flex(std::uint8_t(a) & ~std::uint8_t(b));
+}
 
 // Property names of the wire format.
 enum class Prop : std::uint8_t {
-  text, name, src, resizable, contentMode, template_, color, gradient, shape, radius, corners,
-  continuous, fill, stroke, layers, animateTime, style, size, value, axis, indicators,
-  hideBackground, header, top, leading, bottom, trailing, width, height, minWidth, maxWidth,
-  minHeight, maxHeight, aspectRatio, alignment, spacing, columns, minLength, x, y, edges, role,
-  disabled, label, isOn, placeholder, multiline, minLines, maxLines, autocorrect, mode, title,
-  labelHidden, options, selection, url, accent, tabs, titleMode, backButton, search,
-  dismissDisabled, message, buttons, kind, animation, property, from, to
+  text,
+  name,
+  src,
+  resizable,
+  contentMode,
+  template_,
+  color,
+  gradient,
+  shape,
+  radius,
+  corners,
+  continuous,
+  fill,
+  stroke,
+  layers,
+  animateTime,
+  style,
+  size,
+  value,
+  axis,
+  indicators,
+  hideBackground,
+  header,
+  top,
+  leading,
+  bottom,
+  trailing,
+  width,
+  height,
+  minWidth,
+  maxWidth,
+  minHeight,
+  maxHeight,
+  aspectRatio,
+  alignment,
+  spacing,
+  columns,
+  minLength,
+  x,
+  y,
+  edges,
+  role,
+  disabled,
+  label,
+  isOn,
+  placeholder,
+  multiline,
+  minLines,
+  maxLines,
+  autocorrect,
+  mode,
+  title,
+  labelHidden,
+  options,
+  selection,
+  url,
+  accent,
+  tabs,
+  titleMode,
+  backButton,
+  search,
+  dismissDisabled,
+  message,
+  buttons,
+  kind,
+  animation,
+  property,
+  from,
+  to
 };
 const char* name(Prop prop);
 
@@ -121,7 +230,7 @@ struct Node;
 // Modifiers return a new view (chained on a temporary they reuse its node instead of copying).
 class View {
  public:
-  View();  // the empty view
+  View();             // the empty view
   View(Color color);  // a colour fills the space it is offered
   explicit View(std::shared_ptr<Node> node) : node_(std::move(node)) {}
 
@@ -161,15 +270,15 @@ class View {
   View listRowBackground(Color color) &&;
 
   // --- per kind (ignored on nodes of another kind)
-  View resizable() &&;                       // image
-  View scaledToFill() &&;                    // image
-  View scaledToFit() &&;                     // image
-  View renderingTemplate() &&;               // image: tinted by the foreground colour
-  View fill(Color color) &&;                 // shape
-  View fill(const Gradient& gradient) &&;    // shape
+  View resizable() &&;                     // image
+  View scaledToFill() &&;                  // image
+  View scaledToFit() &&;                   // image
+  View renderingTemplate() &&;             // image: tinted by the foreground colour
+  View fill(Color color) &&;               // shape
+  View fill(const Gradient& gradient) &&;  // shape
   View stroke(Color color, double lineWidth = 1, std::vector<double> dash = {}) &&;  // shape
-  View buttonStyle(ButtonStyle style) &&;    // button
-  View labelsHidden() &&;                    // toggle, date picker
+  View buttonStyle(ButtonStyle style) &&;                                            // button
+  View labelsHidden() &&;  // toggle, date picker
   View accessibilityLabel(std::string label) &&;
 
   // --- identity, events, lifecycle, motion
@@ -220,8 +329,8 @@ class View {
 
 // A property value: null, bool, number, static text, owned text, colour, gradient, shape,
 // any JSON, or nested views (toolbar items).
-using PropValue = std::variant<std::monostate, bool, double, std::string_view, std::string,
-                               Color, Gradient, Stroke, Json, std::vector<View>>;
+using PropValue = std::variant<std::monostate, bool, double, std::string_view, std::string, Color,
+                               Gradient, Stroke, Json, std::vector<View>>;
 
 struct PageInfo {
   std::optional<std::string> title;

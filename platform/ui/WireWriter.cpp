@@ -157,10 +157,14 @@ void appendStyle(std::string& out, const Style& s) {
 
 const char* flexName(Flex flex) {
   switch (flex) {
-    case Flex::h: return "h";
-    case Flex::v: return "v";
-    case Flex::hv: return "hv";
-    default: return nullptr;
+    case Flex::h:
+      return "h";
+    case Flex::v:
+      return "v";
+    case Flex::hv:
+      return "hv";
+    default:
+      return nullptr;
   }
 }
 
@@ -205,13 +209,27 @@ void WireWriter::State::views(const std::vector<View>& list, const char* segment
 
 void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool disabled) {
   switch (value.index()) {
-    case 0: out += "null"; break;
-    case 1: out += std::get<bool>(value) ? "true" : "false"; break;
-    case 2: appendJsonNumber(out, std::get<double>(value)); break;
-    case 3: appendJsonString(out, std::get<std::string_view>(value)); break;
-    case 4: appendJsonString(out, std::get<std::string>(value)); break;
-    case 5: appendColor(out, std::get<Color>(value)); break;
-    case 6: appendGradient(out, std::get<Gradient>(value)); break;
+    case 0:
+      out += "null";
+      break;
+    case 1:
+      out += std::get<bool>(value) ? "true" : "false";
+      break;
+    case 2:
+      appendJsonNumber(out, std::get<double>(value));
+      break;
+    case 3:
+      appendJsonString(out, std::get<std::string_view>(value));
+      break;
+    case 4:
+      appendJsonString(out, std::get<std::string>(value));
+      break;
+    case 5:
+      appendColor(out, std::get<Color>(value));
+      break;
+    case 6:
+      appendGradient(out, std::get<Gradient>(value));
+      break;
     case 7: {
       const Stroke& s = std::get<Stroke>(value);
       out += "{\"color\":";
@@ -233,14 +251,17 @@ void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool
         Json buttons = json;
         for (std::size_t i = 0; i < buttons.size(); ++i)
           buttons[i]["handler"] =
-              disabled ? Json() : Json(id + ":" + name(EventKind::button) + "." + std::to_string(i));
+              disabled ? Json()
+                       : Json(id + ":" + name(EventKind::button) + "." + std::to_string(i));
         out += buttons.dump(-1, ' ', false, Json::error_handler_t::replace);
       } else {
         out += json.dump(-1, ' ', false, Json::error_handler_t::replace);
       }
       break;
     }
-    case 9: views(std::get<std::vector<View>>(value), name(p), disabled); break;
+    case 9:
+      views(std::get<std::vector<View>>(value), name(p), disabled);
+      break;
   }
 }
 

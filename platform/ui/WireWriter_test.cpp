@@ -7,7 +7,9 @@
 namespace platform::ui {
 namespace {
 
-Json written(const View& view) { return Json::parse(WireWriter().write(view).json); }
+Json written(const View& view) {
+  return Json::parse(WireWriter().write(view).json);
+}
 
 TEST(WireWriter, WritesNodesWithTypePropsStyleFlexAndChildren) {
   View view = VStack({.alignment = HorizontalAlignment::leading, .spacing = 16},
@@ -57,8 +59,9 @@ TEST(WireWriter, FlexibilityFollowsWhatWantsTheSpace) {
 TEST(WireWriter, KeysReplaceIndexesAndForEachTakesOneSlot) {
   auto list = [](std::vector<std::string> keys) {
     return VStack({Text("head"),
-                   ForEach(keys, [](const std::string& k) { return k; },
-                           [](const std::string& k) { return Text(k); }),
+                   ForEach(
+                       keys, [](const std::string& k) { return k; },
+                       [](const std::string& k) { return Text(k); }),
                    Text("tail")});
   };
   Json two = written(list({"a", "b"}));
@@ -88,7 +91,8 @@ TEST(WireWriter, HandlersGetNodeIdAndEventAndDisabledOnesAreLeftOut) {
 }
 
 TEST(WireWriter, TextsStayValidJsonWhateverTheyHold) {
-  const std::string odd = std::string("quote \" backslash \\ tab \t nul ") + '\0' + " bad \xff\xfe end";
+  const std::string odd =
+      std::string("quote \" backslash \\ tab \t nul ") + '\0' + " bad \xff\xfe end";
   Json json = written(Text(odd));
   const std::string back = json["p"]["text"];
   EXPECT_NE(back.find("quote \" backslash \\ tab \t nul "), std::string::npos);
@@ -101,27 +105,26 @@ TEST(WireWriter, NumbersColoursGradientsAndStrokes) {
   EXPECT_EQ(frame["p"]["value"], 0.5);
   EXPECT_EQ(frame["c"][0]["p"]["maxWidth"], "infinity");
 
-  Json capsule = written(
-      Capsule()
-          .fill(Gradient::linear({Color::hex("1FC887"), Color::hex("116B49")}, UnitPoint::top(),
-                                 UnitPoint::bottom()))
-          .stroke(Color::hex("1FC887").opacity(0.3), 2, {8, 4}));
+  Json capsule = written(Capsule()
+                             .fill(Gradient::linear({Color::hex("1FC887"), Color::hex("116B49")},
+                                                    UnitPoint::top(), UnitPoint::bottom()))
+                             .stroke(Color::hex("1FC887").opacity(0.3), 2, {8, 4}));
   EXPECT_EQ(capsule["p"]["shape"], "capsule");
   EXPECT_EQ(capsule["p"]["fill"]["stops"][0]["color"], "rgba(31,200,135,1)");
   EXPECT_EQ(capsule["p"]["fill"]["stops"][1]["location"], 1);
   EXPECT_EQ(capsule["p"]["fill"]["end"]["y"], 1);
-  EXPECT_EQ(capsule["p"]["stroke"], Json::parse(R"j({"color":"rgba(31,200,135,0.3)","width":2,"dash":[8,4]})j"));
+  EXPECT_EQ(capsule["p"]["stroke"],
+            Json::parse(R"j({"color":"rgba(31,200,135,0.3)","width":2,"dash":[8,4]})j"));
 
   Json clip = written(Text("a").clipShape(Shape::corners(20, {Corner::topLeft, Corner::topRight})));
   EXPECT_EQ(clip["p"]["corners"], Json::parse(R"(["topLeft","topRight"])"));
-  EXPECT_EQ(written(Text("a").clipShape(Shape::roundedRect(20, continuous)))["p"]["continuous"], true);
+  EXPECT_EQ(written(Text("a").clipShape(Shape::roundedRect(20, continuous)))["p"]["continuous"],
+            true);
 }
 
 TEST(WireWriter, PresentingWrapperKeepsTheContentsIdentityWhetherOrNotASheetIsShown) {
   bool shown = false;
-  auto view = [&] {
-    return Text("content").sheet(binding(shown), [] { return Text("sheet"); });
-  };
+  auto view = [&] { return Text("content").sheet(binding(shown), [] { return Text("sheet"); }); };
   Json closed = written(view());
   shown = true;
   Json open = written(view());
