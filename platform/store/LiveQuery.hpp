@@ -38,7 +38,8 @@ class TypedLiveQueryState final : public LiveQueryState {
 
 // The records of one entity, kept current: after any insert, change or delete of that entity the
 // results are recomputed and `onChange` runs, at most once per main-queue turn however many
-// changes the turn made. The query stops when the handle is dropped.
+// changes the turn made. Copies of the handle share one query, which stops when the last copy is
+// dropped.
 template <class T>
 class LiveQuery {
  public:
