@@ -19,13 +19,15 @@ DisplayConnection::DisplayConnection(boost::asio::ip::tcp::socket socket,
                                      std::shared_ptr<DisplayHub> hub)
     : ws_(std::move(socket)), hub_(std::move(hub)) {}
 
-void DisplayConnection::accept(Request upgrade, std::shared_ptr<const std::string> firstTree) {
+void DisplayConnection::accept(Request upgrade) {
   ws_.set_option(websocket::stream_base::timeout::suggested(beast::role_type::server));
   ws_.read_message_max(floodBytes);
-  ws_.async_accept(upgrade, [self = shared_from_this(), firstTree](beast::error_code error) {
+  ws_.async_accept(upgrade, [self = shared_from_this()](beast::error_code error) {
     if (error || self->hub_->isShutDown()) return self->finish();
     self->open_ = true;
-    if (firstTree) self->send(firstTree, Kind::tree);
+    // The tree of the moment the handshake ends, not of when it began: trees shown in between
+    // were not sent to a connection that was not open yet.
+    if (auto tree = self->hub_->treeForNewDisplay()) self->send(tree, Kind::tree);
     self->readFrame();
   });
 }

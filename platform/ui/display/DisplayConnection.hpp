@@ -24,7 +24,7 @@ class DisplayConnection : public std::enable_shared_from_this<DisplayConnection>
 
   DisplayConnection(boost::asio::ip::tcp::socket socket, std::shared_ptr<DisplayHub> hub);
 
-  void accept(Request upgrade, std::shared_ptr<const std::string> firstTree);
+  void accept(Request upgrade);
   void send(std::shared_ptr<const std::string> message, Kind kind);
   void close();
 

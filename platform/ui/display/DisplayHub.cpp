@@ -230,7 +230,11 @@ std::shared_ptr<const std::string> DisplayHub::treeMessage(std::string_view anim
 
 void DisplayHub::adopt(std::shared_ptr<DisplayConnection> connection, Request upgrade) {
   connections_.push_back(connection);
-  connection->accept(std::move(upgrade), revision_ > 0 ? treeMessage("null") : nullptr);
+  connection->accept(std::move(upgrade));
+}
+
+std::shared_ptr<const std::string> DisplayHub::treeForNewDisplay() const {
+  return revision_ > 0 ? treeMessage("null") : nullptr;
 }
 
 void DisplayHub::connectionClosed(const DisplayConnection* connection) {
