@@ -42,7 +42,7 @@ class NavigationStack final : public NavigationPath {
   using Destination = std::function<AnyScreen(const Route&)>;
 
   NavigationStack(Runtime& runtime, Destination destination)
-      : runtime_(&runtime), destination_(std::move(destination)) {}
+      : runtime_(&runtime), lifetime_(runtime.lifetime()), destination_(std::move(destination)) {}
   ~NavigationStack() override { removeLast(entries_.size()); }
   NavigationStack(const NavigationStack&) = delete;
   NavigationStack& operator=(const NavigationStack&) = delete;
@@ -57,7 +57,7 @@ class NavigationStack final : public NavigationPath {
   void removeLast(std::size_t n = 1) override {
     n = std::min(n, entries_.size());
     for (std::size_t i = 0; i < n; ++i) {
-      runtime_->retire(entries_.back().screen.object());
+      if (!lifetime_.expired()) runtime_->retire(entries_.back().screen.object());
       entries_.pop_back();
     }
   }
@@ -103,6 +103,7 @@ class NavigationStack final : public NavigationPath {
     std::uint64_t serial;
   };
   Runtime* runtime_;
+  std::weak_ptr<bool> lifetime_;
   Destination destination_;
   std::vector<Entry> entries_;
   std::uint64_t nextSerial_ = 1;

@@ -51,6 +51,12 @@ Runtime::Runtime(MainQueue& queue)
 
 Runtime::~Runtime() {
   *alive_ = false;
+  // Letting a screen go can retire the screens it owns; drain until nothing is left.
+  while (!retired_.empty()) {
+    auto batch = std::move(retired_);
+    retired_.clear();
+    batch.clear();
+  }
 }
 
 void Runtime::setRoot(std::function<View()> root) {

@@ -48,6 +48,9 @@ class Runtime {
   // Keeps a screen that was just taken off the tree alive until its views have been told they
   // disappeared (their onDisappear actions may still refer to it).
   void retire(std::shared_ptr<void> screen);
+  // Expires with the runtime: holders of screens check it before retiring one, so a screen let
+  // go after the runtime is gone (its owner outlived it) is simply dropped.
+  std::weak_ptr<bool> lifetime() const { return alive_; }
 
   // The latest published "tree" message and its parts.
   const std::string& treeMessage() const { return treeMessage_; }

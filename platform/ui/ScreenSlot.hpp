@@ -13,7 +13,7 @@ namespace platform::ui {
 template <class S>
 class ScreenSlot {
  public:
-  explicit ScreenSlot(Runtime& runtime) : runtime_(&runtime) {}
+  explicit ScreenSlot(Runtime& runtime) : runtime_(&runtime), lifetime_(runtime.lifetime()) {}
   ~ScreenSlot() { reset(); }
   ScreenSlot(const ScreenSlot&) = delete;
   ScreenSlot& operator=(const ScreenSlot&) = delete;
@@ -25,7 +25,7 @@ class ScreenSlot {
     return *screen_;
   }
   void reset() {
-    if (screen_) runtime_->retire(std::move(screen_));
+    if (screen_ && !lifetime_.expired()) runtime_->retire(std::move(screen_));
     screen_.reset();
   }
 
@@ -36,6 +36,7 @@ class ScreenSlot {
 
  private:
   Runtime* runtime_;
+  std::weak_ptr<bool> lifetime_;
   std::shared_ptr<S> screen_;
 };
 

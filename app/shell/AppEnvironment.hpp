@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/defaults/UserDefaults.hpp"
+#include "platform/foundation/Bundle.hpp"
+#include "platform/foundation/NotificationCenter.hpp"
+#include "platform/store/ModelContext.hpp"
+#include "platform/ui/Environment.hpp"
+
+namespace verdeo {
+
+// What the app entry hands every screen: the platform's environment and the app's services,
+// all owned by the entry for the life of the process.
+struct AppEnvironment {
+  const platform::ui::Environment& ui;
+  platform::store::ModelContext& modelContext;
+  platform::NotificationCenter& notificationCenter;
+  platform::UserDefaults& standardDefaults;
+  const platform::Bundle& bundle;
+};
+
+}  // namespace verdeo

@@ -1,0 +1,114 @@
+#include "app/shell/VerdeoStorytellingView.hpp"
+
+#include <string_view>
+
+#include "platform/foundation/Graphemes.hpp"
+#include "platform/ui/Ui.hpp"
+
+namespace verdeo {
+
+using namespace platform::ui;
+
+namespace {
+bool isPunctuation(std::string_view character) {
+  return character.size() == 1 &&
+         std::string_view(".!?:;,").find(character[0]) != std::string_view::npos;
+}
+}  // namespace
+
+VerdeoStorytellingView::VerdeoStorytellingView(const Environment& environment,
+                                               VerdeoOnboardingModel page,
+                                               std::function<void()> onTap)
+    : model(std::move(page)),
+      onTapToContinue(std::move(onTap)),
+      environment_(&environment),
+      steps_(environment.mainQueue) {}
+
+View VerdeoStorytellingView::body() const {
+  View hint = showTapToContinue
+                  ? Text("Tap to continue")
+                        .font(Font::system(16, FontWeight::semibold))
+                        .foregroundColor(Color::white.opacity(0.5))
+                        .repeatingAnimation(AnimatedProperty::opacity, 1, 0.4,
+                                            Animation::easeInOut(0.5).repeatForever(true))
+                        .transition(Transition::opacity)
+                  : EmptyView();
+  return VStack({
+                    Spacer(),
+                    Text(displayedText.empty() ? " " : displayedText)
+                        .font(Font::system(24, FontWeight::semibold))
+                        .foregroundColor(Color::white)
+                        .multilineTextAlignment(TextAlignment::center)
+                        .lineLimit(std::nullopt)
+                        .lineSpacing(2)
+                        .padding(Edge::horizontal, 32)
+                        .frame({.maxWidth = infinity, .minHeight = 200}),
+                    Spacer(),
+                    ZStack({std::move(hint)}).frame({.height = 50, .maxWidth = infinity}),
+                })
+      .frame({.maxWidth = infinity, .maxHeight = infinity})
+      .background(Color::clear)
+      .onTapGesture(action(this, &VerdeoStorytellingView::tap))
+      .onAppear(action(this, &VerdeoStorytellingView::startTypewriter))
+      .onDisappear(action(this, &VerdeoStorytellingView::cancelTypewriter));
+}
+
+void VerdeoStorytellingView::tap() {
+  if (isTypewriterComplete) {
+    environment_->haptics.impact(ImpactStyle::medium);
+    if (onTapToContinue) onTapToContinue();
+  } else {
+    environment_->haptics.impact(ImpactStyle::light);
+    completeTypewriter();
+  }
+}
+
+void VerdeoStorytellingView::startTypewriter() {
+  displayedText.clear();
+  isTypewriterComplete = false;
+  showTapToContinue = false;
+  cancelTypewriter();
+
+  auto characters = platform::graphemeClusters(model.title);
+  typewriterTask_ = TypingJob{};
+  auto job = typewriterTask_->cancelled;
+  // The first character shows at once; a sentence of n characters takes (n - 1) × 0.05 s.
+  for (std::size_t k = 0; k < characters.size(); ++k) {
+    steps_.after(static_cast<double>(k) * typewriterSpeed,
+                 [this, job, k, count = characters.size(), character = characters[k]] {
+                   typeCharacter(job, k, count, character);
+                 });
+  }
+}
+
+bool VerdeoStorytellingView::isCurrent(const std::shared_ptr<bool>& job) const {
+  return typewriterTask_ && typewriterTask_->cancelled == job && !*job;
+}
+
+void VerdeoStorytellingView::typeCharacter(const std::shared_ptr<bool>& job, std::size_t k,
+                                           std::size_t count, const std::string& character) {
+  if (!isCurrent(job)) return;
+  displayedText += character;
+  if (k % 8 == 0 || isPunctuation(character)) environment_->haptics.selection();
+  if (k + 1 != count) return;
+  isTypewriterComplete = true;
+  environment_->haptics.notification(NotificationFeedback::success);
+  steps_.after(0.5, [this, job] {
+    if (!isCurrent(job)) return;
+    environment_->withAnimation(Animation::easeInOut(0.3), [this] { showTapToContinue = true; });
+  });
+}
+
+void VerdeoStorytellingView::completeTypewriter() {
+  cancelTypewriter();
+  displayedText = model.title;
+  isTypewriterComplete = true;
+  environment_->withAnimation(Animation::easeInOut(0.3), [this] { showTapToContinue = true; });
+}
+
+void VerdeoStorytellingView::cancelTypewriter() {
+  if (typewriterTask_) *typewriterTask_->cancelled = true;
+  typewriterTask_.reset();
+}
+
+}  // namespace verdeo
