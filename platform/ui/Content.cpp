@@ -95,7 +95,10 @@ View ProgressView(ProgressOptions o) {
   Node& n = v.mutableNode();
   n.props.emplace_back(Prop::style, std::string_view("circular"));
   if (o.small) n.props.emplace_back(Prop::size, std::string_view("small"));
-  n.props.emplace_back(Prop::value, o.value ? PropValue(*o.value) : PropValue());
+  if (o.value)
+    n.props.emplace_back(Prop::value, *o.value);
+  else
+    n.props.emplace_back(Prop::value, std::monostate{});
   return v;
 }
 

@@ -169,8 +169,10 @@ View pickerNode(std::string title, const std::vector<std::string>& labels,
   for (std::size_t i = 0; i < labels.size(); ++i)
     options.push_back({{"tag", std::to_string(i)}, {"label", labels[i]}});
   n.props.emplace_back(Prop::options, std::move(options));
-  n.props.emplace_back(Prop::selection,
-                       selected ? PropValue(std::to_string(*selected)) : PropValue());
+  if (selected)
+    n.props.emplace_back(Prop::selection, std::to_string(*selected));
+  else
+    n.props.emplace_back(Prop::selection, std::monostate{});
   n.props.emplace_back(Prop::style, std::string_view("menu"));
   const std::size_t count = labels.size();
   n.handlers.push_back(

@@ -8,7 +8,10 @@ View stack(NodeType type, const char* alignment, std::optional<double> spacing,
   View v = makeNode(type, std::move(children));
   Node& n = v.mutableNode();
   n.props.reserve(2);
-  n.props.emplace_back(Prop::spacing, spacing ? PropValue(*spacing) : PropValue());
+  if (spacing)
+    n.props.emplace_back(Prop::spacing, *spacing);
+  else
+    n.props.emplace_back(Prop::spacing, std::monostate{});
   n.props.emplace_back(Prop::alignment, std::string_view(alignment));
   return v;
 }
@@ -90,8 +93,10 @@ View List(ListOptions o, std::vector<View> sections) {
 
 View Section(std::optional<std::string> header, std::vector<View> rows) {
   View v = makeNode(NodeType::section, std::move(rows));
-  v.mutableNode().props.emplace_back(Prop::header,
-                                     header ? PropValue(std::move(*header)) : PropValue());
+  if (header)
+    v.mutableNode().props.emplace_back(Prop::header, std::move(*header));
+  else
+    v.mutableNode().props.emplace_back(Prop::header, std::monostate{});
   return v;
 }
 

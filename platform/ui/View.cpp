@@ -225,7 +225,10 @@ Node& View::mutableNode() {
 View View::wrap(NodeType type) && {
   std::shared_ptr<const PageInfo> page = node_->extras ? node_->extras->page : nullptr;
   const bool dismissDisabled = node_->extras && node_->extras->dismissDisabled;
-  View wrapper = makeNode(type, {std::move(*this)});
+  std::vector<View> child;
+  child.reserve(1);
+  child.push_back(std::move(*this));
+  View wrapper = makeNode(type, std::move(child));
   if (page || dismissDisabled) {
     NodeExtras& extras = wrapper.mutableNode().mutableExtras();
     extras.page = std::move(page);
@@ -248,6 +251,17 @@ View View::padding(Edge edges, double length) && {
 }
 
 View View::padding(EdgeInsets insets) && {
+  // Padding around a padding that nothing else refers to is one padding of the summed insets:
+  // `.padding(.horizontal, 16).padding(.vertical, 12)` is a single node.
+  Node& inner = *node_;
+  if (inner.type == NodeType::padding && node_.use_count() == 1 && inner.key.empty() &&
+      inner.handlers.empty() && inner.style.empty() && !inner.extras && inner.props.size() == 4) {
+    const double add[4] = {insets.top, insets.leading, insets.bottom, insets.trailing};
+    for (int i = 0; i < 4; ++i)
+      if (auto* length = std::get_if<double>(&inner.props[std::size_t(i)].second))
+        *length += add[i];
+    return std::move(*this);
+  }
   View v = std::move(*this).wrap(NodeType::padding);
   Node& n = v.mutableNode();
   n.props.reserve(4);

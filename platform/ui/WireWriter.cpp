@@ -357,10 +357,11 @@ WireWriter::WireWriter(std::function<void(const std::string& url)> openURL)
 
 WireTree WireWriter::write(const View& root) {
   WireTree tree;
-  tree.json.reserve(4096);
+  tree.json.reserve(lastSize_ + lastSize_ / 4);
   State state{openURL_, tree, tree.json, {}, {}};
   state.id = root.key().empty() ? "0" : "@" + root.key();
   state.node(root, false);
+  lastSize_ = tree.json.size();
   return tree;
 }
 

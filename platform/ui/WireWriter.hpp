@@ -43,6 +43,9 @@ class WireWriter {
  private:
   struct State;
   std::function<void(const std::string&)> openURL_;
+  // Trees of one screen are much alike in size; reserving what the last one took saves the
+  // copies of growing a string of hundreds of kilobytes.
+  std::size_t lastSize_ = 4096;
 };
 
 // Appends `text` as a JSON string; invalid UTF-8 becomes U+FFFD rather than breaking the frame.

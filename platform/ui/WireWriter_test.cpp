@@ -151,6 +151,16 @@ TEST(WireWriter, PagesCarryTitleToolbarAndSearchWithTheirOwnIds) {
   EXPECT_EQ(page["p"]["search"][0]["p"]["placeholder"], "Search species");
 }
 
+TEST(WireWriter, NestedPaddingsBecomeOneUnlessTheInnerOneIsItsOwnNode) {
+  Json merged = written(Text("a").padding(Edge::horizontal, 16).padding(Edge::vertical, 12));
+  EXPECT_EQ(merged["p"], Json::parse(R"({"top":12,"leading":16,"bottom":12,"trailing":16})"));
+  EXPECT_EQ(merged["c"][0]["t"], "text");
+  Json kept = written(Text("a").padding(8).id("inner").padding(4));
+  EXPECT_EQ(kept["p"]["top"], 4);
+  EXPECT_EQ(kept["c"][0]["id"], "0.@inner");
+  EXPECT_EQ(kept["c"][0]["p"]["top"], 8);
+}
+
 TEST(WireWriter, ImageAssetNamesAreEncodedIntoTheirUrl) {
   EXPECT_EQ(written(Image("expert-avatar"))["p"]["src"], "/asset/expert-avatar");
   EXPECT_EQ(written(Image("a b/../c"))["p"]["src"], "/asset/a%20b%2F..%2Fc");
