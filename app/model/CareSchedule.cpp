@@ -60,11 +60,11 @@ struct WindowDay {
   bool steady;
 };
 
-// Whole days from a steady last-care midnight to a window day that is not steady. ICU's answer
-// depends only on the window day and the UTC offset of that midnight (the addition from
-// day L at offset o to day L + k lands where day L' at o would land for k' = L + k - L'), so one
-// ICU difference per window day and offset serves every item: it is kept as the day number the
-// count reaches.
+// Whole days from a last-care day that starts at midnight to a window day that is not steady.
+// ICU adds days to a moment by its UTC milliseconds, offset and wall-clock time, so from day L at
+// midnight with offset o, k days land where k' = L + k - L' days from day L' at midnight with the
+// same offset land: one ICU difference per window day and offset serves every item. It is kept
+// as the day number the count reaches.
 class IrregularDayCounts {
  public:
   std::optional<std::int32_t> reached(std::size_t window, std::int32_t offset, std::int32_t lastDay,
@@ -86,6 +86,42 @@ class IrregularDayCounts {
   };
   std::vector<Entry> entries_;  // a handful: a few days around each offset change
 };
+
+// now + 0 ... 400 days and their day starts. On a steady day ICU's day addition (add the days'
+// milliseconds, then shift by the change of offset so the wall-clock time is kept) and its start
+// of day (that day's only midnight) come straight from the offset table; every other day, and
+// every day of a window with a day-sized jump, is asked of ICU.
+std::vector<WindowDay> windowDays(Date now, const TimeZoneOffsetTable& table,
+                                  const Calendar& calendar) {
+  std::vector<WindowDay> window;
+  window.reserve(kDueDayMapDays);
+  const double nowMillis = now.unixMilliseconds();
+  const std::int32_t nowOffset = table.offsetMillis(nowMillis);
+  const bool jumps = jumpsNear(table, now, now.addingSeconds(kDueDayMapDays * 86'400.0));
+  for (int i = 0; i < kDueDayMapDays; ++i) {
+    if (!jumps) {
+      double raw = nowMillis + i * kDayMillis;
+      auto rawDay = table.dayNumber(Date::fromUnixMilliseconds(raw));
+      if (rawDay && isSteadyDay(table, *rawDay)) {
+        std::int32_t rawOffset = table.offsetMillis(raw);
+        double moment = rawOffset == nowOffset ? raw : raw + (nowOffset - rawOffset);
+        Date date = Date::fromUnixMilliseconds(moment);
+        auto number = table.dayNumber(date);
+        if (number && isSteadyDay(table, *number)) {
+          double midnight = *number * kDayMillis - table.offsetMillis(*number * kDayMillis);
+          window.push_back({date, Date::fromUnixMilliseconds(midnight), *number, true});
+          continue;
+        }
+      }
+    }
+    auto moment = calendar.addingDays(i, now);
+    if (!moment) continue;
+    auto number = table.dayNumber(*moment);
+    if (!number) continue;
+    window.push_back({*moment, calendar.startOfDay(*moment), *number, isSteadyDay(table, *number)});
+  }
+  return window;
+}
 
 }  // namespace
 
@@ -161,88 +197,85 @@ DueDayMap dueDayMapReference(std::span<const CareItem> items, Date now, const Ca
 DueDayMap dueDayMap(std::span<const CareItem> items, Date now, const Calendar& calendar) {
   if (!calendar.isGregorian()) return dueDayMapReference(items, now, calendar);
   const TimeZoneOffsetTable& table = calendar.offsetTable();
+  const double nowMillis = now.unixMilliseconds();
+  if (!table.covers(nowMillis) || !table.covers(nowMillis + (kDueDayMapDays + 2) * kDayMillis))
+    return dueDayMapReference(items, now, calendar);
 
-  // The window's days through ICU once each; everything per item below is day-number arithmetic.
-  std::vector<WindowDay> window;
-  window.reserve(kDueDayMapDays);
-  for (int i = 0; i < kDueDayMapDays; ++i) {
-    auto moment = calendar.addingDays(i, now);
-    if (!moment) continue;
-    auto number = table.dayNumber(*moment);
-    if (!number) return dueDayMapReference(items, now, calendar);
-    window.push_back({*moment, calendar.startOfDay(*moment), *number, isSteadyDay(table, *number)});
-  }
+  std::vector<WindowDay> window = windowDays(now, table, calendar);
   if (window.empty()) return {};
   const Date windowEnd = window.back().moment;
 
-  std::vector<std::vector<std::size_t>> due(window.size());
+  // Each item notes the window days it is due on (a daily item as the first day of a run to the
+  // end); the lists are then filled once, each at its final size.
+  std::vector<std::uint16_t> marks;
+  std::vector<std::size_t> marksEnd(items.size());
+  std::vector<std::size_t> runFrom(items.size(), window.size());
   IrregularDayCounts irregularCounts;
   for (std::size_t index = 0; index < items.size(); ++index) {
     const CareItem& item = items[index];
+    auto mark = [&](std::size_t w) { marks.push_back(static_cast<std::uint16_t>(w)); };
     auto byReference = [&] {
       for (std::size_t w = 0; w < window.size(); ++w)
-        if (isDueReference(item, window[w].moment, kGridMonthHorizon, calendar))
-          due[w].push_back(index);
+        if (isDueReference(item, window[w].moment, kGridMonthHorizon, calendar)) mark(w);
     };
     auto last = table.dayNumber(item.lastCareDate);
     if (!last) {
       byReference();
-      continue;
-    }
-    switch (item.careFrequency) {
-      case CareFrequency::daily:
-        for (std::size_t w = 0; w < window.size(); ++w)
-          if (window[w].number > *last) due[w].push_back(index);
-        break;
-
-      case CareFrequency::weekly: {
-        if (jumpsNear(table, item.lastCareDate, windowEnd)) {
-          byReference();
-          break;
-        }
-        if (!isSteadyDay(table, *last)) {
-          // The last-care day has no plain midnight: ask ICU for each day that is a multiple of 7
-          // days away give or take one.
-          Date start = calendar.startOfDay(item.lastCareDate);
-          for (std::size_t w = 0; w < window.size(); ++w) {
-            std::int32_t apart = window[w].number - *last;
-            if (apart < 0 || (apart % 7 != 0 && apart % 7 != 1 && apart % 7 != 6)) continue;
-            auto days = calendar.wholeDaysBetween(start, window[w].moment);
-            if (days && *days > 0 && *days % 7 == 0) due[w].push_back(index);
-          }
-          break;
-        }
-        std::int32_t offset = table.offsetMillis(*last * kDayMillis);
-        for (std::size_t w = 0; w < window.size(); ++w) {
-          if (window[w].number <= *last) continue;
-          std::int32_t days = window[w].number - *last;
-          if (!window[w].steady) {
-            auto reached = irregularCounts.reached(w, offset, *last, item.lastCareDate,
-                                                   window[w].moment, calendar);
-            if (!reached) continue;
-            days = *reached - *last;
-          }
-          if (days > 0 && days % 7 == 0) due[w].push_back(index);
-        }
-        break;
+    } else if (item.careFrequency == CareFrequency::daily) {
+      runFrom[index] = static_cast<std::size_t>(
+          std::partition_point(window.begin(), window.end(),
+                               [&](const WindowDay& day) { return day.number <= *last; }) -
+          window.begin());
+    } else if (jumpsNear(table, item.lastCareDate, windowEnd)) {
+      byReference();
+    } else if (item.careFrequency == CareFrequency::weekly) {
+      // The count from the last-care day depends only on that day's midnight and its offset; a
+      // day that begins later than midnight (a DST change at 00:00) is left to ICU.
+      std::int32_t offset = table.offsetMillis(*last * kDayMillis);
+      bool startsAtMidnight = true;
+      Date start;
+      if (!isSteadyDay(table, *last)) {
+        start = calendar.startOfDay(item.lastCareDate);
+        offset = table.offsetMillis(start.unixMilliseconds());
+        startsAtMidnight = start.unixMilliseconds() + offset == *last * kDayMillis;
       }
-
-      case CareFrequency::monthly: {
-        if (jumpsNear(table, item.lastCareDate, windowEnd)) {
-          byReference();
-          break;
+      for (std::size_t w = 0; w < window.size(); ++w) {
+        std::int32_t days = window[w].number - *last;
+        if (!startsAtMidnight) {
+          if (days < 0 || (days % 7 != 0 && days % 7 != 1 && days % 7 != 6)) continue;
+          auto exact = calendar.wholeDaysBetween(start, window[w].moment);
+          if (!exact) continue;
+          days = *exact;
+        } else if (days > 0 && !window[w].steady) {
+          auto reached = irregularCounts.reached(w, offset, *last, item.lastCareDate,
+                                                 window[w].moment, calendar);
+          if (!reached) continue;
+          days = *reached - *last;
         }
-        MonthlyChain chain(*last);
-        std::size_t w = 0;
-        for (int k = 0; k < kGridMonthHorizon && w < window.size(); ++k) {
-          std::int32_t anniversary = chain.next();
-          while (w < window.size() && window[w].number < anniversary) ++w;
-          for (std::size_t v = w; v < window.size() && window[v].number == anniversary; ++v)
-            due[v].push_back(index);
-        }
-        break;
+        if (days > 0 && days % 7 == 0) mark(w);
+      }
+    } else {
+      MonthlyChain chain(*last);
+      std::size_t w = 0;
+      for (int k = 0; k < kGridMonthHorizon && w < window.size(); ++k) {
+        std::int32_t anniversary = chain.next();
+        while (w < window.size() && window[w].number < anniversary) ++w;
+        for (std::size_t v = w; v < window.size() && window[v].number == anniversary; ++v) mark(v);
       }
     }
+    marksEnd[index] = marks.size();
+  }
+
+  std::vector<std::size_t> counts(window.size() + 1, 0);
+  for (std::size_t from : runFrom) ++counts[from];
+  for (std::size_t w = 1; w < window.size(); ++w) counts[w] += counts[w - 1];
+  for (std::uint16_t w : marks) ++counts[w];
+  std::vector<std::vector<std::size_t>> due(window.size());
+  for (std::size_t w = 0; w < window.size(); ++w) due[w].reserve(counts[w]);
+  std::size_t mark = 0;
+  for (std::size_t index = 0; index < items.size(); ++index) {
+    for (; mark < marksEnd[index]; ++mark) due[marks[mark]].push_back(index);
+    for (std::size_t w = runFrom[index]; w < window.size(); ++w) due[w].push_back(index);
   }
 
   DueDayMap map;
