@@ -3,16 +3,27 @@
 #include <cmath>
 
 namespace platform::ui {
+namespace {
+
+Calendar gregorianLike(const Calendar& calendar) {
+  if (calendar.isGregorian()) return calendar;
+  auto gregorian = Calendar::inTimeZone(calendar.timeZoneId(), "en_US@calendar=gregorian");
+  return gregorian ? std::move(gregorian).value() : calendar;
+}
+
+}  // namespace
+
+CalendarLocalTime::CalendarLocalTime(const Calendar& userCalendar)
+    : gregorian_(gregorianLike(userCalendar)) {}
 
 LocalDateTime CalendarLocalTime::fields(Date date) const {
-  DateComponents c = calendar_.components(date);
+  const DateComponents c = gregorian_.components(date);
   LocalDateTime f;
   f.year = c.year.value_or(2001);
   f.month = c.month.value_or(1);
   f.day = c.day.value_or(1);
   f.hour = c.hour.value_or(0);
   f.minute = c.minute.value_or(0);
-  // Keep the fraction of the second, which components do not carry.
   const double whole = std::floor(date.referenceSeconds());
   f.second = c.second.value_or(0) + (date.referenceSeconds() - whole);
   return f;
@@ -22,17 +33,18 @@ std::optional<Date> CalendarLocalTime::date(const LocalDateTime& f) const {
   if (f.month < 1 || f.month > 12 || f.day < 1 || f.day > 31 || f.hour < 0 || f.hour > 23 ||
       f.minute < 0 || f.minute > 59 || f.second < 0 || f.second >= 60)
     return std::nullopt;
-  const int wholeSecond = static_cast<int>(std::floor(f.second));
-  auto date = calendar_.date({.year = f.year,
-                              .month = f.month,
-                              .day = f.day,
-                              .hour = f.hour,
-                              .minute = f.minute,
-                              .second = wholeSecond});
-  if (!date) return std::nullopt;
-  // A day that the month does not have (30 February) names no moment.
-  if (calendar_.components(*date).day != f.day) return std::nullopt;
-  return date->addingSeconds(f.second - wholeSecond);
+  const double whole = std::floor(f.second);
+  auto moment = gregorian_.date({.year = f.year,
+                                 .month = f.month,
+                                 .day = f.day,
+                                 .hour = f.hour,
+                                 .minute = f.minute,
+                                 .second = int(whole)});
+  if (!moment) return std::nullopt;
+  // The calendar rolls fields over (30 February is 2 March); a day that does not exist is refused.
+  const DateComponents back = gregorian_.components(*moment);
+  if (back.year != f.year || back.month != f.month || back.day != f.day) return std::nullopt;
+  return moment->addingSeconds(f.second - whole);
 }
 
 }  // namespace platform::ui

@@ -1,21 +1,26 @@
 #pragma once
 
+#include <optional>
+
 #include "platform/foundation/Calendar.hpp"
 #include "platform/ui/LocalTime.hpp"
 
 namespace platform::ui {
 
-// The user's wall clock for date pickers: the fields of a moment in the calendar and time zone
-// given (the user's current ones by default), and back.
+// The user's wall clock as the date pickers need it: the time zone of the user's calendar, with
+// days counted in the Gregorian calendar whatever calendar the user reads (pickers exchange
+// ISO dates with the display).
 class CalendarLocalTime final : public LocalTime {
  public:
-  explicit CalendarLocalTime(Calendar calendar = Calendar::current())
-      : calendar_(std::move(calendar)) {}
+  explicit CalendarLocalTime(const Calendar& userCalendar);
+
   LocalDateTime fields(Date date) const override;
+  // None for a day that does not exist (30 February). A wall-clock time skipped by a DST change
+  // gives the moment the calendar moves it to.
   std::optional<Date> date(const LocalDateTime& fields) const override;
 
  private:
-  Calendar calendar_;
+  Calendar gregorian_;
 };
 
 }  // namespace platform::ui

@@ -189,8 +189,11 @@ View pickerNode(std::string title, const std::vector<std::string>& labels,
 }
 
 View Menu(View label, std::vector<View> entries) {
+  const Flex flex = label.flex();
   entries.insert(entries.begin(), std::move(label));
-  return makeNode(NodeType::menu, std::move(entries));
+  View v = makeNode(NodeType::menu, std::move(entries));
+  v.mutableNode().flex = flex;  // the entries are not laid out in place
+  return v;
 }
 
 View Link(View label, std::string url) {

@@ -158,6 +158,22 @@ TEST(Sheet, ASheetThatMayNotBeSwipedAwayIgnoresADismiss) {
   EXPECT_TRUE(log.contains("Ignored an event for an unknown handler: 0.1:dismiss"));
 }
 
+TEST(Sheet, AnItemSheetShowsWhileThereIsAnItemAndSwipingClearsIt) {
+  TestHarness h;
+  std::optional<std::string> selected;
+  h.show([&] {
+    return Button("Open Fern", [&] { selected = "fern"; })
+        .sheet<std::string>(binding(selected),
+                            [](const std::string& id) { return Text("Record " + id); });
+  });
+  EXPECT_FALSE(h.exists(kind("sheet")));
+  ASSERT_TRUE(h.tap(text("Open Fern")));
+  EXPECT_TRUE(h.exists(text("Record fern")));
+  ASSERT_TRUE(h.dismissSheet());
+  EXPECT_EQ(selected, std::nullopt);
+  EXPECT_FALSE(h.exists(kind("sheet")));
+}
+
 // --- navigation: push, pop, restore; pushed screens keep their state while on the path
 
 struct DetailPage {

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
+#include <unordered_set>
+
+#include "platform/foundation/Log.hpp"
 
 namespace platform::ui {
 
@@ -177,6 +181,21 @@ void appendEventName(std::string& out, const Handler& h) {
   }
 }
 
+// Positions of the children whose key an earlier sibling already has, in ascending order.
+std::vector<std::size_t> repeatedKeys(const std::vector<View>& children) {
+  std::vector<std::size_t> repeated;
+  std::size_t keyed = 0;
+  for (const View& child : children) keyed += !child.key().empty();
+  if (keyed < 2) return repeated;
+  std::unordered_set<std::string_view> seen;
+  seen.reserve(keyed);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    const std::string& key = children[i].key();
+    if (!key.empty() && !seen.insert(key).second) repeated.push_back(i);
+  }
+  return repeated;
+}
+
 }  // namespace
 
 struct WireWriter::State {
@@ -332,6 +351,7 @@ void WireWriter::State::node(const View& view, bool disabled) {
     const std::size_t base = id.size();
     const std::vector<std::uint32_t>* slots =
         n.extras && !n.extras->slots.empty() ? &n.extras->slots : nullptr;
+    const std::vector<std::size_t> repeated = repeatedKeys(n.children);
     for (std::size_t i = 0; i < n.children.size(); ++i) {
       if (i) out += ',';
       const View& child = n.children[i];
@@ -339,6 +359,14 @@ void WireWriter::State::node(const View& view, bool disabled) {
       if (!child.key().empty()) {
         id += '@';
         id += child.key();
+        if (std::binary_search(repeated.begin(), repeated.end(), i)) {
+          // Two siblings with one key would share an id and its handlers; the later ones get
+          // their position added, and the screen's mistake is logged.
+          id += '#';
+          char buffer[16];
+          id.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, i).ptr);
+          logLine("Two views share the key " + child.key() + "; ids made unique at " + id);
+        }
       } else {
         char buffer[16];
         id.append(buffer,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/foundation/Log.hpp"
 #include "platform/ui/Ui.hpp"
 
 namespace platform::ui {
@@ -70,6 +71,21 @@ TEST(WireWriter, KeysReplaceIndexesAndForEachTakesOneSlot) {
   EXPECT_EQ(two["c"][3]["id"], "0.2");
   EXPECT_EQ(three["c"][2]["id"], "0.@a") << "a row keeps its id when rows come before it";
   EXPECT_EQ(three["c"][4]["id"], "0.2") << "a sibling after the rows keeps its id";
+}
+
+TEST(WireWriter, SiblingsSharingAKeyStillGetTheirOwnIds) {
+  ScopedLogCapture log;
+  int first = 0, second = 0;
+  WireTree tree = WireWriter().write(VStack(
+      {Button("a", [&] { ++first; }).id("same"), Button("b", [&] { ++second; }).id("same")}));
+  Json json = Json::parse(tree.json);
+  EXPECT_EQ(json["c"][0]["id"], "0.@same");
+  EXPECT_EQ(json["c"][1]["id"], "0.@same#1");
+  tree.handlers.at("0.@same:tap")(nullptr);
+  tree.handlers.at("0.@same#1:tap")(nullptr);
+  EXPECT_EQ(first + second * 10, 11);
+  EXPECT_EQ(log.lines(),
+            std::vector<std::string>{"Two views share the key same; ids made unique at 0.@same#1"});
 }
 
 TEST(WireWriter, HandlersGetNodeIdAndEventAndDisabledOnesAreLeftOut) {
