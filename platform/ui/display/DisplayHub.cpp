@@ -247,10 +247,14 @@ void DisplayHub::connectionClosed(const DisplayConnection* connection) {
 }
 
 void DisplayHub::showTree(const Json& root, const Json& animation) {
+  showTreeJson(root.dump(-1, ' ', false, Json::error_handler_t::replace),
+               animation.is_null() ? std::string("null") : animation.dump());
+}
+
+void DisplayHub::showTreeJson(std::string rootJson, std::string_view animationJson) {
   ++revision_;
-  rootJson_ = root.dump(-1, ' ', false, Json::error_handler_t::replace);
-  std::shared_ptr<const std::string> message =
-      treeMessage(animation.is_null() ? std::string("null") : animation.dump());
+  rootJson_ = std::move(rootJson);
+  std::shared_ptr<const std::string> message = treeMessage(animationJson);
   for (const auto& connection : std::vector(connections_)) {
     connection->send(message, DisplayConnection::Kind::tree);
   }

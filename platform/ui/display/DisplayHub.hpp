@@ -47,6 +47,7 @@ class DisplayHub : public std::enable_shared_from_this<DisplayHub> {
   void refuse(std::string_view reason);
 
   void showTree(const Json& root, const Json& animation);
+  void showTreeJson(std::string rootJson, std::string_view animationJson);
   // The current tree without its animation, or nothing before the first tree.
   std::shared_ptr<const std::string> treeForNewDisplay() const;
   int revision() const { return revision_; }

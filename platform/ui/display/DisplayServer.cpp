@@ -38,6 +38,10 @@ std::string DisplayServer::address() const {
   return "http://127.0.0.1:" + std::to_string(port()) + "/#token=" + token();
 }
 
+void DisplayServer::showTreeJson(std::string rootJson, std::string_view animationJson) {
+  hub_->showTreeJson(std::move(rootJson), animationJson);
+}
+
 void DisplayServer::showTree(const Json& root, const Json& animation) {
   hub_->showTree(root, animation);
 }

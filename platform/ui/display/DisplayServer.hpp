@@ -81,6 +81,8 @@ class DisplayServer {
   // Replaces the current tree and sends it to every display; displays that connect later get it
   // too (without the animation, which belongs to the change they did not see).
   void showTree(const Json& root, const Json& animation = nullptr);
+  // The same for a tree already serialised (the runtime's JSON text, sent as it is).
+  void showTreeJson(std::string rootJson, std::string_view animationJson = "null");
   int revision() const;
   // Sends a message to every display (haptic, openURL).
   void broadcast(const Json& message);
