@@ -170,6 +170,41 @@ TEST_F(RuntimeTest, AppearAndDisappearFollowIdentityAfterTheRender) {
   EXPECT_EQ(trace, (std::vector<std::string>{"disappear 0", "appear 1"}));
 }
 
+TEST_F(RuntimeTest, ViewsInAHiddenTabOrUnderAPushedPageAreOffScreen) {
+  std::vector<std::string> trace;
+  int tab = 0;
+  bool pushed = false;
+  auto watched = [&](const char* name) {
+    return Text(name)
+        .onAppear([&trace, name] { trace.push_back(std::string("appear ") + name); })
+        .onDisappear([&trace, name] { trace.push_back(std::string("disappear ") + name); });
+  };
+  runtime.setRoot([&] {
+    std::vector<NavigationPage> pages;
+    if (pushed) pages.push_back({1, watched("detail")});
+    return TabView(binding(tab),
+                   {{"Activities", "menucard.fill",
+                     navigationStackNode(watched("today"), std::move(pages), [](std::size_t) {})},
+                    {"Plants", "leaf.fill", watched("plants")}},
+                   Color::green);
+  });
+  runtime.render();
+  queue.runUntilIdle();
+  EXPECT_EQ(trace, std::vector<std::string>{"appear today"});
+  trace.clear();
+  queue.async([&] { tab = 1; });
+  queue.async([&] {});
+  queue.runUntilIdle();
+  queue.async([&] { tab = 0; });
+  queue.runUntilIdle();
+  EXPECT_EQ(trace, (std::vector<std::string>{"disappear today", "appear plants", "disappear plants",
+                                             "appear today"}));
+  trace.clear();
+  queue.async([&] { pushed = true; });
+  queue.runUntilIdle();
+  EXPECT_EQ(trace, (std::vector<std::string>{"disappear today", "appear detail"}));
+}
+
 TEST(RuntimeLifetime, AQueueThatOutlivesItsRuntimeKeepsTurning) {
   ManualClock clock;
   VirtualMainQueue queue{clock};

@@ -196,6 +196,17 @@ std::vector<std::size_t> repeatedKeys(const std::vector<View>& children) {
   return repeated;
 }
 
+// Whether child `i` is what the user sees of `n`: a tab bar shows its selected tab, a stack its
+// top page; everything else shows all its children.
+bool shownChild(const Node& n, std::size_t i) {
+  if (n.type == NodeType::navstack) return i + 1 == n.children.size();
+  if (n.type == NodeType::tabview) {
+    const PropValue* selection = n.prop(Prop::selection);
+    return selection && selection->index() == 2 && std::get<double>(*selection) == double(i);
+  }
+  return true;
+}
+
 }  // namespace
 
 struct WireWriter::State {
@@ -205,13 +216,15 @@ struct WireWriter::State {
   std::string id;
   std::string handlerId;
 
-  void node(const View& view, bool disabled);
-  void views(const std::vector<View>& list, const char* segment, bool disabled);
-  void prop(const Node& n, Prop p, const PropValue& value, bool disabled);
+  // `onScreen`: not in a tab that is not selected, nor in a page under the top of its stack.
+  void node(const View& view, bool disabled, bool onScreen);
+  void views(const std::vector<View>& list, const char* segment, bool disabled, bool onScreen);
+  void prop(const Node& n, Prop p, const PropValue& value, bool disabled, bool onScreen);
   void handlers(const Node& n, bool disabled);
 };
 
-void WireWriter::State::views(const std::vector<View>& list, const char* segment, bool disabled) {
+void WireWriter::State::views(const std::vector<View>& list, const char* segment, bool disabled,
+                              bool onScreen) {
   out += '[';
   const std::size_t base = id.size();
   for (std::size_t i = 0; i < list.size(); ++i) {
@@ -220,13 +233,14 @@ void WireWriter::State::views(const std::vector<View>& list, const char* segment
     id += segment;
     char buffer[16];
     id.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, i).ptr);
-    node(list[i], disabled);
+    node(list[i], disabled, onScreen);
     id.resize(base);
   }
   out += ']';
 }
 
-void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool disabled) {
+void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool disabled,
+                             bool onScreen) {
   switch (value.index()) {
     case 0:
       out += "null";
@@ -279,7 +293,7 @@ void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool
       break;
     }
     case 9:
-      views(std::get<std::vector<View>>(value), name(p), disabled);
+      views(std::get<std::vector<View>>(value), name(p), disabled, onScreen);
       break;
   }
 }
@@ -314,7 +328,7 @@ void WireWriter::State::handlers(const Node& n, bool disabled) {
   out += '}';
 }
 
-void WireWriter::State::node(const View& view, bool disabled) {
+void WireWriter::State::node(const View& view, bool disabled, bool onScreen) {
   const Node& n = view.node();
   disabled = disabled || n.style.disabled;
   const NodeType type = n.type == NodeType::fragment ? NodeType::vstack : n.type;
@@ -329,7 +343,7 @@ void WireWriter::State::node(const View& view, bool disabled) {
       out += '"';
       out += name(n.props[i].first);
       out += "\":";
-      prop(n, n.props[i].first, n.props[i].second, disabled);
+      prop(n, n.props[i].first, n.props[i].second, disabled, onScreen);
     }
     out += '}';
   }
@@ -342,7 +356,7 @@ void WireWriter::State::node(const View& view, bool disabled) {
   handlers(n, disabled);
   if (n.extras) {
     const NodeExtras& e = *n.extras;
-    if (e.onAppear || e.onDisappear)
+    if (onScreen && (e.onAppear || e.onDisappear))
       tree.lifecycle.push_back({id + "|" + name(type), e.onAppear, e.onDisappear});
     for (const auto& [animation, value] : e.ties) tree.ties.push_back({id, animation, value});
   }
@@ -372,7 +386,7 @@ void WireWriter::State::node(const View& view, bool disabled) {
         id.append(buffer,
                   std::to_chars(buffer, buffer + sizeof buffer, slots ? (*slots)[i] : i).ptr);
       }
-      node(child, disabled);
+      node(child, disabled, onScreen && shownChild(n, i));
       id.resize(base);
     }
     out += ']';
@@ -388,7 +402,7 @@ WireTree WireWriter::write(const View& root) {
   tree.json.reserve(lastSize_ + lastSize_ / 4);
   State state{openURL_, tree, tree.json, {}, {}};
   state.id = root.key().empty() ? "0" : "@" + root.key();
-  state.node(root, false);
+  state.node(root, false, true);
   lastSize_ = tree.json.size();
   return tree;
 }
