@@ -43,8 +43,8 @@ std::optional<Date> datePickerDate(std::string_view text, Date previous, DatePic
 
 template <class T>
 struct PickerOption {
-  std::string label;
-  T value;
+  std::string label{};
+  T value{};
 };
 
 // Options are identified on the wire by their position; the selection is the first option equal

@@ -25,8 +25,8 @@ class NavigationPath {
 };
 
 struct NavigationPage {
-  std::uint64_t serial;  // the page's identity: a new push is a new page
-  View content;
+  std::uint64_t serial = 0;  // the page's identity: a new push is a new page
+  View content{};
 };
 
 // The navstack node: a root page and the pushed pages, each a page node carrying its title and

@@ -1,5 +1,6 @@
 #include "platform/ui/Runtime.hpp"
 
+#include <exception>
 #include <unordered_set>
 
 #include "platform/foundation/Log.hpp"
@@ -75,10 +76,16 @@ void Runtime::render() {
   if (!root_ || rendering_) return;
   rendering_ = true;
   WireTree tree;
-  {
+  try {
     BuildingScope building;
     View root = root_();
     tree = writer_.write(root);
+  } catch (const std::exception& error) {
+    // A screen that cannot be built keeps the last tree on screen (and its handlers) rather
+    // than taking the whole application down.
+    rendering_ = false;
+    logLine(std::string("Building the view tree failed: ") + error.what());
+    return;
   }
   rendering_ = false;
   handlers_ = std::move(tree.handlers);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "platform/foundation/Log.hpp"
 #include "platform/foundation/VirtualMainQueue.hpp"
 #include "platform/ui/Ui.hpp"
@@ -203,6 +205,18 @@ TEST_F(RuntimeTest, ViewsInAHiddenTabOrUnderAPushedPageAreOffScreen) {
   queue.async([&] { pushed = true; });
   queue.runUntilIdle();
   EXPECT_EQ(trace, (std::vector<std::string>{"disappear today", "appear detail"}));
+}
+
+TEST_F(RuntimeTest, AScreenThatFailsToBuildKeepsTheLastTree) {
+  ScopedLogCapture log;
+  runtime.render();
+  runtime.setRoot([]() -> View { throw std::runtime_error("no catalogue"); });
+  runtime.render();
+  EXPECT_EQ(trees().size(), 1u);
+  EXPECT_TRUE(log.contains("Building the view tree failed: no catalogue"));
+  runtime.dispatch("0.1:tap");
+  queue.runUntilIdle();
+  EXPECT_EQ(count, 1) << "the handlers of the tree on screen still answer";
 }
 
 TEST(RuntimeLifetime, AQueueThatOutlivesItsRuntimeKeepsTurning) {

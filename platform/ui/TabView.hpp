@@ -8,9 +8,9 @@
 namespace platform::ui {
 
 struct Tab {
-  std::string title;
-  std::string symbol;
-  View content;
+  std::string title{};
+  std::string symbol{};
+  View content{};
 };
 
 // A tab bar over one page per tab. Choosing the tab already shown changes nothing.

@@ -204,7 +204,7 @@ struct Frame {
 struct Stroke {
   Color color;
   double lineWidth = 1;
-  std::vector<double> dash;
+  std::vector<double> dash{};
 };
 
 class View;
@@ -212,13 +212,13 @@ class View;
 struct AlertButton {
   std::string label;
   ButtonRole role = ButtonRole::none;
-  Action action;
+  Action action{};
 };
 
 struct ToolbarItem {
   enum class Placement { leading, trailing };
-  Placement placement;
-  std::shared_ptr<const View> content;
+  Placement placement = Placement::trailing;
+  std::shared_ptr<const View> content{};
   static ToolbarItem leading(View view);
   static ToolbarItem trailing(View view);
 };
@@ -227,7 +227,8 @@ struct Node;
 
 // A view: a cheap immutable value describing one node of the tree and everything beneath it.
 // Building one never draws anything; the runtime serialises the tree and the display draws it.
-// Modifiers return a new view (chained on a temporary they reuse its node instead of copying).
+// Modifiers return a new view and are chained on temporaries, reusing their node instead of
+// copying it; on a named view write std::move(view).padding().
 class View {
  public:
   View();             // the empty view
