@@ -42,7 +42,9 @@ std::string hapticMessage(const HapticEvent& event) {
 Runtime::Runtime(MainQueue& queue)
     : queue_(queue),
       alive_(std::make_shared<bool>(true)),
-      writer_([this](const std::string& url) { openURL(url); }) {
+      // The display opens a link itself, inside the click (where no popup blocker objects), and
+      // only tells the application: the address is recorded, not sent back.
+      writer_([this](const std::string& url) { openedURLs_.push_back(url); }) {
   // The queue keeps its observers for ever; the runtime may go first.
   queue_.addEndOfTurnObserver([this, alive = std::weak_ptr<bool>(alive_)] {
     if (alive.lock()) render();

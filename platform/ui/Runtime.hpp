@@ -39,7 +39,8 @@ class Runtime {
 
   // Runs `change` and marks the next published tree with `animation`.
   void withAnimation(const Animation& animation, const std::function<void()>& change);
-  // Asks the display to open `url` outside the application.
+  // Asks the display to open `url` outside the application. Links need not: the display opens
+  // them itself, and the taps it reports are recorded in openedURLs() as well.
   void openURL(const std::string& url);
 
   Haptics& haptics() { return haptics_; }

@@ -125,19 +125,25 @@ TEST_F(RuntimeTest, HapticsAndAddressesGoToTheDisplayAndAreRecorded) {
   runtime.haptics().selection();
   runtime.haptics().notification(NotificationFeedback::success);
   runtime.dispatch("0:tap");
+  runtime.openURL("mailto:support@example.org?subject=Verdeo%20Feedback");
   queue.runUntilIdle();
   EXPECT_EQ(runtime.haptics().playedTexts(),
             (std::vector<std::string>{"impact:light", "selection", "notification:success"}));
-  EXPECT_EQ(runtime.openedURLs(), std::vector<std::string>{"https://example.org/privacy"});
+  EXPECT_EQ(runtime.openedURLs(),
+            (std::vector<std::string>{"mailto:support@example.org?subject=Verdeo%20Feedback",
+                                      "https://example.org/privacy"}));
   std::vector<Json> others;
   for (const Json& m : messages)
     if (m["type"] != "tree") others.push_back(m);
-  EXPECT_EQ(others, (std::vector<Json>{
-                        Json::parse(R"({"type":"haptic","kind":"impact","style":"light"})"),
-                        Json::parse(R"({"type":"haptic","kind":"selection"})"),
-                        Json::parse(R"({"type":"haptic","kind":"notification","style":"success"})"),
-                        Json::parse(R"({"type":"openURL","url":"https://example.org/privacy"})"),
-                    }));
+  EXPECT_EQ(
+      others,
+      (std::vector<Json>{
+          Json::parse(R"({"type":"haptic","kind":"impact","style":"light"})"),
+          Json::parse(R"({"type":"haptic","kind":"selection"})"),
+          Json::parse(R"({"type":"haptic","kind":"notification","style":"success"})"),
+          Json::parse(
+              R"({"type":"openURL","url":"mailto:support@example.org?subject=Verdeo%20Feedback"})"),
+      }));
 }
 
 TEST_F(RuntimeTest, ABindingWrittenWhileBuildingIsRefused) {
