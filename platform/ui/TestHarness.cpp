@@ -239,6 +239,28 @@ bool TestHarness::exists(const Matcher& matcher, Scope scope) const {
   return firstReachable(matcher, scope).has_value();
 }
 
+namespace {
+const Json* firstBeneath(const Json& node, const Matcher& matcher) {
+  if (matcher.test(node)) return &node;
+  if (auto c = node.find("c"); c != node.end())
+    for (const Json& child : *c)
+      if (const Json* found = firstBeneath(child, matcher)) return found;
+  return nullptr;
+}
+}  // namespace
+
+NodeRef TestHarness::find(const Matcher& matcher, const NodeRef& within) {
+  if (!within) return {};
+  const Json* found = firstBeneath(within.json(), matcher);
+  return found ? NodeRef(*found) : NodeRef();
+}
+
+std::vector<std::string> TestHarness::texts(Scope scope) const {
+  std::vector<std::string> out;
+  for (const NodeRef& node : findAll(kind("text"), scope)) out.push_back(node.prop("text"));
+  return out;
+}
+
 NodeRef TestHarness::alert() const {
   const Index& ix = index();
   if (ix.modal && ix.entries[*ix.modal].node->value("t", "") == "alert")
@@ -284,6 +306,11 @@ bool TestHarness::tap(const Matcher& matcher) {
   auto target = ancestorWith(*entry, "tap", {});
   if (!target) return fail("nothing tappable at " + matcher.description);
   return fire(*target, "tap", nullptr);
+}
+
+bool TestHarness::tap(const NodeRef& node) {
+  if (!node) return fail("tapped a node that was not found");
+  return tap(nodeId(node.id()));
 }
 
 bool TestHarness::type(const Matcher& matcher, std::string typed) {

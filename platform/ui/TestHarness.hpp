@@ -72,11 +72,17 @@ class TestHarness {
   NodeRef find(const Matcher& matcher, Scope scope = Scope::reachable) const;
   std::vector<NodeRef> findAll(const Matcher& matcher, Scope scope = Scope::reachable) const;
   bool exists(const Matcher& matcher, Scope scope = Scope::reachable) const;
+  // The first node beneath `within` (itself included) that matches: "the Done button of the
+  // Monstera row".
+  static NodeRef find(const Matcher& matcher, const NodeRef& within);
+  // Every reachable text, in tree order: what the screen says, top to bottom.
+  std::vector<std::string> texts(Scope scope = Scope::reachable) const;
   // The alert shown on top, if any.
   NodeRef alert() const;
 
   // Each answers false (and says why in lastError()) when the user could not do it.
   bool tap(const Matcher& matcher);
+  bool tap(const NodeRef& node);
   bool type(const Matcher& matcher, std::string text);
   bool toggle(const Matcher& matcher);
   bool setToggle(const Matcher& matcher, bool on);

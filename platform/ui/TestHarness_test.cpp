@@ -80,8 +80,11 @@ TEST(Rows, KeyedRowsKeepTheirIdentityAndTheirOwnHandlers) {
   EXPECT_FALSE(h.exists(text("Plant 10")));
   EXPECT_EQ(h.find(kind("padding") && containing(text("Plant 150"))).id(), id150);
 
-  ASSERT_TRUE(h.tap(nodeId(id150 + ".0.2")));
+  const NodeRef row150 = h.find(kind("padding") && containing(text("Plant 150")));
+  ASSERT_TRUE(h.tap(TestHarness::find(text("Done"), row150)));
   EXPECT_EQ(screen.done, (std::vector<int>{10, 150}));
+  EXPECT_EQ(h.texts()[0], "Plant 0");
+  EXPECT_EQ(h.texts()[2], "Plant 1");
   EXPECT_EQ(h.findAll(text("Done")).size(), 198u);
 }
 
