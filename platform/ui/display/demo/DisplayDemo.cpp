@@ -46,18 +46,36 @@ Json padded(std::string id, double all, Json child) {
 
 // The backdrop of the plant list and onboarding, with the layer table the renderer draws from.
 Json backdrop(std::string id) {
-  Json small{{"divisor", 600},       {"k0", 0},
-             {"x1", {12.9898, 0.1}}, {"y1", {78.233, 0.15}},
-             {"x2", {3, 1.5}},       {"y2", {2.5, 1.2}},
-             {"spreadX", 80},        {"spreadY", 60},
-             {"size", {0.4, 1.0}},   {"pulse", {4, 1.2}},
-             {"pulseGain", 0.4},     {"opacity", {0.15, 0.35}},
-             {"twinkle", {2, 0.9}},  {"twinkleGain", 0.25}};
-  Json large{{"divisor", 1500},       {"k0", 1000},        {"x1", {15.1234, 0.08}},
-             {"y1", {67.891, 0.12}},  {"x2", {2, 1}},      {"y2", {1.8, 0.8}},
-             {"spreadX", 100},        {"spreadY", 80},     {"size", {1.2, 2.0}},
-             {"pulse", {3, 0.8}},     {"pulseGain", 0.5},  {"opacity", {0.1, 0.25}},
-             {"twinkle", {1.5, 0.7}}, {"twinkleGain", 0.3}};
+  auto wave = [](double a, double t) { return Json{{"a", a}, {"t", t}}; };
+  auto range = [](double low, double high) { return Json{{"min", low}, {"max", high}}; };
+  Json small{{"areaPerParticle", 600},
+             {"indexOffset", 0},
+             {"x1", wave(12.9898, 0.1)},
+             {"y1", wave(78.233, 0.15)},
+             {"x2", wave(3, 1.5)},
+             {"y2", wave(2.5, 1.2)},
+             {"x2Scale", 80},
+             {"y2Scale", 60},
+             {"size", range(0.4, 1.0)},
+             {"pulse", wave(4, 1.2)},
+             {"pulseAmount", 0.4},
+             {"opacity", range(0.15, 0.35)},
+             {"twinkle", wave(2, 0.9)},
+             {"twinkleAmount", 0.25}};
+  Json large{{"areaPerParticle", 1500},
+             {"indexOffset", 1000},
+             {"x1", wave(15.1234, 0.08)},
+             {"y1", wave(67.891, 0.12)},
+             {"x2", wave(2, 1)},
+             {"y2", wave(1.8, 0.8)},
+             {"x2Scale", 100},
+             {"y2Scale", 80},
+             {"size", range(1.2, 2.0)},
+             {"pulse", wave(3, 0.8)},
+             {"pulseAmount", 0.5},
+             {"opacity", range(0.1, 0.25)},
+             {"twinkle", wave(1.5, 0.7)},
+             {"twinkleAmount", 0.3}};
   Json gradient{{"stops",
                  {{{"color", "rgba(21,122,83,1)"}, {"location", 0}},
                   {{"color", "rgba(10,19,10,1)"}, {"location", 1}}}},
@@ -71,7 +89,38 @@ Json backdrop(std::string id) {
   layers["x"] = "hv";
   layers["c"][0]["x"] = "hv";
   layers["c"][1]["x"] = "hv";
-  return node("safearea", id + "s", {{"edges", "all"}}, {layers});
+  return node("safearea", id + "s", {{"edges", {"top", "leading", "bottom", "trailing"}}},
+              {layers});
+}
+
+// The flexibility flags the UI runtime would compute: leaves that fill the space offered, and
+// containers that hold such a child on that axis.
+std::string flexOf(Json& n) {
+  for (auto& child : n["c"]) flexOf(child);
+  if (n.contains("x")) return n["x"].get<std::string>();
+  const std::string type = n["t"];
+  std::string flex;
+  if (type == "spacer" || type == "color" || type == "gradient" || type == "shape" ||
+      type == "particles" || type == "list" || type == "texteditor" || type == "tabview" ||
+      type == "navstack" || type == "page" || type == "scroll") {
+    flex = type == "scroll" ? "hv" : "hv";
+  } else if (type == "divider" || type == "textfield" || type == "searchfield" ||
+             type == "toggle") {
+    flex = "h";
+  } else if (type == "background" || type == "overlay" || type == "presenting") {
+    flex = n["c"].empty() ? "" : (n["c"][0].contains("x") ? n["c"][0]["x"].get<std::string>() : "");
+  } else if (type != "frame") {
+    bool h = false, v = false;
+    for (auto& child : n["c"]) {
+      std::string x = child.value("x", "");
+      if (child["t"] == "spacer") x = type == "vstack" ? "v" : type == "hstack" ? "h" : "hv";
+      h = h || x.find('h') != std::string::npos;
+      v = v || x.find('v') != std::string::npos;
+    }
+    flex = std::string(h ? "h" : "") + (v ? "v" : "");
+  }
+  if (!flex.empty()) n["x"] = flex;
+  return flex;
 }
 
 struct Demo {
@@ -120,7 +169,8 @@ struct Demo {
                          symbol("0.0.0.0.0.4.2", "sun.max.fill"),
                          symbol("0.0.0.0.0.4.3", "star.fill", {{"color", "rgba(255,214,10,1)"}}),
                          symbol("0.0.0.0.0.4.4", "calendar.badge.clock"),
-                         symbol("0.0.0.0.0.4.5", "checkmark.circle.fill")});
+                         symbol("0.0.0.0.0.4.5", "checkmark.circle.fill"),
+                         symbol("0.0.0.0.0.4.6", "no.such.symbol")});
     symbols["s"] = {{"font", {{"size", 24}}}, {"color", "rgba(31,200,135,1)"}};
 
     Json sheetButton = node("button", "0.0.0.0.0.6", {{"style", "bordered"}},
@@ -199,7 +249,9 @@ struct Demo {
       alert["on"] = {{"dismiss", "a:cancel"}};
       children.push_back(alert);
     }
-    return node("presenting", "r", Json::object(), children);
+    Json root = node("presenting", "r", Json::object(), children);
+    flexOf(root);
+    return root;
   }
 
   Json animationFor(const std::string& handler) const {
