@@ -95,6 +95,7 @@ View ProgressView(ProgressOptions o) {
   Node& n = v.mutableNode();
   n.props.emplace_back(Prop::style, std::string_view("circular"));
   if (o.small) n.props.emplace_back(Prop::size, std::string_view("small"));
+  if (!o.label.empty()) n.props.emplace_back(Prop::label, std::move(o.label));
   if (o.value)
     n.props.emplace_back(Prop::value, *o.value);
   else

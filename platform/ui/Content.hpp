@@ -35,6 +35,7 @@ View Divider();
 struct ProgressOptions {
   bool small = false;
   std::optional<double> value{};  // none: indeterminate
+  std::string label{};            // shown under the indicator when not empty
 };
 View ProgressView(ProgressOptions options = {});
 
