@@ -14,7 +14,12 @@ namespace beast = boost::beast;
 namespace http = beast::http;
 
 HttpSession::HttpSession(boost::asio::ip::tcp::socket socket, std::shared_ptr<DisplayHub> hub)
-    : stream_(std::move(socket)), hub_(std::move(hub)) {}
+    : stream_(std::move(socket)), hub_(std::move(hub)) {
+  // Trees and events are small messages that someone waits for; Nagle's algorithm would hold
+  // them back for the peer's delayed acknowledgement.
+  beast::error_code ignored;
+  stream_.socket().set_option(boost::asio::ip::tcp::no_delay(true), ignored);
+}
 
 void HttpSession::readRequest() {
   parser_.emplace();
