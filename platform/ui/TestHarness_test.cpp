@@ -166,8 +166,7 @@ TEST(Sheet, AnItemSheetShowsWhileThereIsAnItemAndSwipingClearsIt) {
   std::optional<std::string> selected;
   h.show([&] {
     return Button("Open Fern", [&] { selected = "fern"; })
-        .sheet<std::string>(binding(selected),
-                            [](const std::string& id) { return Text("Record " + id); });
+        .sheet(binding(selected), [](const std::string& id) { return Text("Record " + id); });
   });
   EXPECT_FALSE(h.exists(kind("sheet")));
   ASSERT_TRUE(h.tap(text("Open Fern")));

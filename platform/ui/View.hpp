@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -305,7 +306,8 @@ class View {
   View sheet(Binding<bool> isPresented, std::function<View()> content) &&;
   // Presents a sheet for the item while there is one; swiping it away clears the item.
   template <class T>
-  View sheet(Binding<std::optional<T>> item, std::function<View(const T&)> content) && {
+  View sheet(Binding<std::optional<T>> item,
+             std::type_identity_t<std::function<View(const T&)>> content) && {
     auto present = item.get();
     Binding<bool> shown([item] { return item.get().has_value(); },
                         [item](bool on) {
