@@ -142,6 +142,13 @@ struct Demo {
     return bg;
   }
 
+  // Comes and goes with the switch, fading.
+  Json remindersBadge() const {
+    if (!remindersOn) return node("empty", "0.0.0.0.0.8");
+    return node("transition", "0.0.0.0.0.8", {{"kind", "opacity"}},
+                {text("0.0.0.0.0.8.0", "Reminders are on", {{"color", "rgba(31,200,135,1)"}})});
+  }
+
   Json today() const {
     std::string tapsText = "Tapped " + std::to_string(taps) + (taps == 1 ? " time" : " times");
     Json tapButton = node("button", "0.0.0.0.0.1", Json::object(),
@@ -185,7 +192,7 @@ struct Demo {
                         tapButton, toggle, field,
                         text("0.0.0.0.0.5", name.empty() ? "No name yet" : "Name: " + name,
                              {{"color", "rgba(142,142,147,1)"}}),
-                        symbols, sheetButton, alertButton});
+                        symbols, sheetButton, alertButton, remindersBadge()});
     column["x"] = "h";
     Json content = node("scroll", "0.0.0.0", {{"axis", "vertical"}},
                         {padded("0.0.0.0.p", 20, card("0.0.0.0.card", column))});
@@ -255,7 +262,7 @@ struct Demo {
   }
 
   Json animationFor(const std::string& handler) const {
-    if (handler == "0.0.0.0.0.6:tap" || handler == "s:dismiss") {
+    if (handler == "0.0.0.0.0.6:tap" || handler == "s:dismiss" || handler == "0.0.0.0.0.2:change") {
       return {{"curve", "easeInOut"}, {"duration", 0.3}};
     }
     return nullptr;

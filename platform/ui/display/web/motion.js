@@ -25,6 +25,12 @@ export class Presence {
     this.transitions = new Map();
     this.leaving = new Map();
     this.fresh = new Set();
+    this.entering = new Map();
+  }
+
+  isEntering(id) {
+    const until = this.entering.get(id);
+    return until !== undefined && until > performance.now();
   }
 
   // Called with each new tree before it is rendered, while the page still shows the old one.
@@ -32,16 +38,25 @@ export class Presence {
     const ids = new Set();
     const transitions = new Map();
     walk(root, null, 0, (node, parent, index) => {
-      ids.add(node.id);
+      // A view replaced by another kind in the same place (often `empty`) counts as gone.
+      ids.add(`${node.id}|${node.t}`);
       if (node.t === 'transition' && parent && index >= 0) {
-        transitions.set(node.id, { node, parentId: parent.id, index });
+        transitions.set(node.id, { node, parentId: parent.id, parentType: parent.t, index });
       }
     });
     this.fresh = new Set();
     if (this.ids) for (const id of ids) if (!this.ids.has(id)) this.fresh.add(id);
+    // An entering view keeps its entering animation until it ends, whatever redraws meanwhile.
+    const now = performance.now();
+    for (const [id, until] of this.entering) if (until <= now) this.entering.delete(id);
+    for (const [id, entry] of transitions) {
+      if (!this.fresh.has(`${id}|transition`)) continue;
+      const timing = animationTiming(entry.node.p?.animation) ?? messageTiming;
+      if (timing) this.entering.set(id, now + timing.duration * 1000);
+    }
 
     for (const [id, entry] of this.transitions) {
-      if (ids.has(id) || !ids.has(entry.parentId)) continue;
+      if (transitions.has(id) || !ids.has(`${entry.parentId}|${entry.parentType}`)) continue;
       const timing = animationTiming(entry.node.p?.animation) ?? messageTiming;
       if (!timing) continue;
       const element = document.querySelector(`[data-id="${CSS.escape(id)}"]`);
@@ -63,7 +78,7 @@ export class Presence {
     }
     // A view that comes back before it finished leaving simply stays.
     for (const [parentId, list] of this.leaving) {
-      const rest = list.filter((e) => !ids.has(e.node.id));
+      const rest = list.filter((e) => !transitions.has(e.node.id));
       if (rest.length) this.leaving.set(parentId, rest);
       else this.leaving.delete(parentId);
     }

@@ -159,6 +159,11 @@ export function accessibleName(label, node) {
   return symbolsOf(node).join(' ') || undefined;
 }
 
+// Whether the node was not in the previous tree (or was another kind of view there).
+function isFresh(ctx, node) {
+  return !!ctx.fresh?.has(`${node.id}|${node.t}`);
+}
+
 function handler(node, event) {
   return node.on?.[event];
 }
@@ -678,7 +683,7 @@ function renderPage(node, ctx, style) {
   style['--bar'] = `${barHeight}px`;
   style.alignSelf = 'stretch';
   style.justifySelf = 'stretch';
-  const cls = `page${ctx.fresh?.has(node.id) && showBack ? ' entering' : ''}`;
+  const cls = `page${isFresh(ctx, node) && showBack ? ' entering' : ''}`;
   const bar = barHeight === 0 ? null : h('div', { key: 'bar', class: 'page-bar' }, [
     rowHeight ? h('div', { key: 'row', class: 'bar-row' }, [
       h('div', { key: 'l', class: 'bar-side leading' }, [
@@ -802,7 +807,7 @@ function renderTransition(node, ctx, style) {
   const kind = p.kind === 'slide' ? 'slide' : 'opacity';
   let cls = 'single';
   if (ctx.leavingNode) cls += ` leave-${kind}`;
-  else if (timing && ctx.fresh?.has(node.id)) cls += ` enter-${kind}`;
+  else if (ctx.leaving?.isEntering(node.id)) cls += ` enter-${kind}`;
   if (timing) {
     style['--td'] = `${timing.duration}s`;
     style['--te'] = timing.easing;

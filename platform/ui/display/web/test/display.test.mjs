@@ -69,6 +69,19 @@ describe('the page', () => {
     await page.waitForFunction(() => document.querySelector('[role=switch]').getAttribute('aria-checked') === 'true');
   });
 
+  test('a transition view fades in and out with the change that carries an animation', async () => {
+    const badge = page.locator('[data-id="0.0.0.0.0.8"]');
+    const toggle = page.getByRole('switch', { name: 'Enable Weekly Reminders' });
+    await toggle.click();
+    await page.waitForFunction(() => document.querySelector('[data-id="0.0.0.0.0.8"]')?.classList.contains('leave-opacity'));
+    assert.equal(await badge.textContent(), 'Reminders are on', 'still shown while it leaves');
+    await badge.waitFor({ state: 'detached' });
+    await toggle.click();
+    await page.waitForFunction(() => document.querySelector('[data-id="0.0.0.0.0.8"]')?.classList.contains('enter-opacity'));
+    await badge.evaluate((e) => Promise.all(e.getAnimations().map((a) => a.finished)));
+    assert.equal(await badge.evaluate((e) => getComputedStyle(e).opacity), '1');
+  });
+
   test('typing keeps focus and every key while trees arrive', async () => {
     const field = page.getByRole('textbox', { name: 'Plant name' });
     await field.click();
