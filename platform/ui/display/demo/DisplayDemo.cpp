@@ -216,7 +216,7 @@ struct Demo {
         "vstack", "0.1.0", {{"spacing", 12}},
         {symbol("0.1.0.0", "leaf.circle.fill",
                 {{"font", {{"size", 40}}}, {"color", "rgba(31,200,135,1)"}}),
-         text("0.1.0.1", "Add your first plant", {{"font", {{"size", 18}, {"weight", "bold"}}}})});
+         text("0.1.0.1", "Add your first plant 🌱", {{"font", {{"size", 18}, {"weight", "bold"}}}})});
     return node("zstack", "0.1z", Json::object(), {backdrop("0.1z.b"), list});
   }
 
