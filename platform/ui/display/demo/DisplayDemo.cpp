@@ -142,6 +142,13 @@ struct Demo {
     return bg;
   }
 
+  // A text with a tap gesture of its own, as `.onTapGesture` gives.
+  Json counter(const std::string& tapsText) const {
+    Json label = text("0.0.0.0.0.0", tapsText, {{"font", {{"style", "headline"}}}});
+    label["on"] = {{"tap", "0.0.0.0.0.0:tap"}};
+    return label;
+  }
+
   // Comes and goes with the switch, fading.
   Json remindersBadge() const {
     if (!remindersOn) return node("empty", "0.0.0.0.0.8");
@@ -188,8 +195,7 @@ struct Demo {
     alertButton["on"] = {{"tap", "0.0.0.0.0.7:tap"}};
 
     Json column = node("vstack", "0.0.0.0.0", {{"spacing", 16}, {"alignment", "leading"}},
-                       {text("0.0.0.0.0.0", tapsText, {{"font", {{"style", "headline"}}}}),
-                        tapButton, toggle, field,
+                       {counter(tapsText), tapButton, toggle, field,
                         text("0.0.0.0.0.5", name.empty() ? "No name yet" : "Name: " + name,
                              {{"color", "rgba(142,142,147,1)"}}),
                         symbols, sheetButton, alertButton, remindersBadge()});
@@ -212,11 +218,11 @@ struct Demo {
   }
 
   Json plants() const {
-    Json list = node(
-        "vstack", "0.1.0", {{"spacing", 12}},
-        {symbol("0.1.0.0", "leaf.circle.fill",
-                {{"font", {{"size", 40}}}, {"color", "rgba(31,200,135,1)"}}),
-         text("0.1.0.1", "Add your first plant 🌱", {{"font", {{"size", 18}, {"weight", "bold"}}}})});
+    Json list = node("vstack", "0.1.0", {{"spacing", 12}},
+                     {symbol("0.1.0.0", "leaf.circle.fill",
+                             {{"font", {{"size", 40}}}, {"color", "rgba(31,200,135,1)"}}),
+                      text("0.1.0.1", "Add your first plant 🌱",
+                           {{"font", {{"size", 18}, {"weight", "bold"}}}})});
     return node("zstack", "0.1z", Json::object(), {backdrop("0.1z.b"), list});
   }
 
@@ -269,7 +275,7 @@ struct Demo {
   }
 
   bool handle(const std::string& handler, const Json& value) {
-    if (handler == "0.0.0.0.0.1:tap") {
+    if (handler == "0.0.0.0.0.1:tap" || handler == "0.0.0.0.0.0:tap") {
       ++taps;
     } else if (handler == "0.0.0.0.0.2:change" && value.is_boolean()) {
       remindersOn = value.get<bool>();

@@ -181,7 +181,32 @@ export function renderNode(node, ctx, axis) {
     return h('div', { key: node.id, class: 'n single', style, 'data-id': node.id },
       children(node, inner, 'single'));
   }
-  return render(node, inner, style, axis);
+  const vnode = render(node, inner, style, axis);
+  const tap = handler(node, 'tap');
+  if (tap && !controls.has(node.t) && vnode && typeof vnode.type === 'string') addTapGesture(vnode, tap, inner);
+  return vnode;
+}
+
+// Nodes that handle their own `on.tap`; on any other node it is a tap gesture.
+const controls = new Set(['button', 'link', 'toggle', 'menu', 'textfield', 'texteditor', 'searchfield']);
+
+function addTapGesture(vnode, tap, ctx) {
+  const fire = (event) => {
+    event.stopPropagation();
+    ctx.send(tap);
+  };
+  Object.assign(vnode.props, {
+    onClick: fire,
+    onKeyDown: (event) => {
+      if (event.key === 'Enter' || event.key === ' ') {
+        event.preventDefault();
+        fire(event);
+      }
+    },
+    role: vnode.props.role ?? 'button',
+    tabIndex: 0,
+  });
+  vnode.props.style = { ...(vnode.props.style ?? {}), cursor: 'pointer' };
 }
 
 function children(node, ctx, axis, from = 0) {
@@ -437,13 +462,21 @@ function renderDivider(node, ctx, style, axisName) {
 function renderProgress(node, ctx, style) {
   const p = node.p ?? {};
   const cls = `progress${p.size === 'small' ? ' small' : ''}`;
-  const extra = { role: 'progressbar' };
+  const extra = { role: 'progressbar', 'aria-label': p.label || undefined };
+  const look = {};
   if (isNumber(p.value)) {
     extra['aria-valuenow'] = p.value;
-    style.animation = 'none';
-    style.background = `conic-gradient(var(--tint) ${p.value * 360}deg, transparent 0)`;
+    look.animation = 'none';
+    look.background = `conic-gradient(var(--tint) ${p.value * 360}deg, transparent 0)`;
   }
-  return element('div', node, cls, style, null, extra);
+  if (!p.label) return element('div', node, cls, { ...style, ...look }, null, extra);
+  // With a label, the indicator and its text stand in a column.
+  style.gap = '8px';
+  style.alignItems = 'center';
+  return element('div', node, 'vstack', style, [
+    h('div', { key: 'i', class: cls, style: look, ...extra }),
+    h('span', { key: 'l', class: 'text', style: { color: 'var(--gray)' } }, p.label),
+  ]);
 }
 
 // ----- controls ------------------------------------------------------------------------------
@@ -586,7 +619,10 @@ function renderPicker(node, ctx, style) {
     'aria-label': p.title || undefined,
     disabled: ctx.disabled || !change,
     onChange: (event) => change && ctx.send(change, event.currentTarget.value),
-  }, (p.options ?? []).map((o) => h('option', { key: o.tag, value: o.tag }, o.label)));
+  }, [
+    p.selection == null ? h('option', { key: '', value: '', disabled: true }, '') : null,
+    ...(p.options ?? []).map((o) => h('option', { key: o.tag, value: o.tag }, o.label)),
+  ]);
   if (!p.title) return element('div', node, 'single', style, select);
   return element('div', node, 'picker-row', style, [h('span', { key: 't' }, p.title), select]);
 }
@@ -627,9 +663,14 @@ function Menu({ node, ctx, style }) {
 function renderLink(node, ctx, style) {
   const url = node.p?.url;
   // The browser opens the address itself, inside the person's click, so no popup blocker
-  // steps in; the app hears nothing more of it.
+  // steps in; the tap only tells the app.
+  const tap = handler(node, 'tap');
   return element('a', node, 'link single', style, children(node, ctx, 'single'), {
     href: url, target: '_blank', rel: 'noopener noreferrer',
+    onClick: (event) => {
+      event.stopPropagation();
+      if (tap) ctx.send(tap);
+    },
     'aria-label': textOf(node.c?.[0]).trim() ? undefined : accessibleName(undefined, node.c?.[0]),
   });
 }

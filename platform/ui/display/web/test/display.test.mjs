@@ -62,6 +62,12 @@ describe('the page', () => {
     await page.getByText('Tapped 1 time', { exact: true }).waitFor();
     assert.ok(await page.evaluate(() => window.verdeoDisplay.haptics.includes('impact:light')));
 
+    const gesture = page.getByRole('button', { name: 'Tapped 1 time' });
+    await gesture.click();
+    await page.getByText('Tapped 2 times').waitFor();
+    await page.getByRole('button', { name: 'Tapped 2 times' }).press('Enter');
+    await page.getByText('Tapped 3 times').waitFor();
+
     const toggle = page.getByRole('switch', { name: 'Enable Weekly Reminders' });
     await toggle.click();
     await page.waitForFunction(() => document.querySelector('[role=switch]').getAttribute('aria-checked') === 'false');
