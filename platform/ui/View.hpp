@@ -320,6 +320,92 @@ class View {
   View alert(std::string title, Binding<bool> isPresented, std::vector<AlertButton> buttons,
              std::string message = {}) &&;
 
+  // The same modifiers on a named view, which stays as it is.
+  View padding(double length = 16) const& { return View(*this).padding(length); }
+  View padding(Edge edges, double length = 16) const& { return View(*this).padding(edges, length); }
+  View padding(EdgeInsets insets) const& { return View(*this).padding(insets); }
+  View frame(const Frame& frame) const& { return View(*this).frame(frame); }
+  View aspectRatio(double ratio, ContentMode mode = ContentMode::fit) const& {
+    return View(*this).aspectRatio(ratio, mode);
+  }
+  View background(Color color) const& { return View(*this).background(color); }
+  View background(const Gradient& gradient) const& { return View(*this).background(gradient); }
+  View background(View view, Alignment alignment = Alignment::center) const& {
+    return View(*this).background(std::move(view), alignment);
+  }
+  View overlay(View view, Alignment alignment = Alignment::center) const& {
+    return View(*this).overlay(std::move(view), alignment);
+  }
+  View clipShape(const Shape& shape) const& { return View(*this).clipShape(shape); }
+  View cornerRadius(double radius) const& { return View(*this).cornerRadius(radius); }
+  View opacity(double value) const& { return View(*this).opacity(value); }
+  View offset(double x, double y) const& { return View(*this).offset(x, y); }
+  View ignoresSafeArea(Edge edges = Edge::all) const& { return View(*this).ignoresSafeArea(edges); }
+  View font(const Font& font) const& { return View(*this).font(font); }
+  View fontWeight(FontWeight weight) const& { return View(*this).fontWeight(weight); }
+  View bold() const& { return View(*this).bold(); }
+  View italic() const& { return View(*this).italic(); }
+  View foregroundColor(Color color) const& { return View(*this).foregroundColor(color); }
+  View tint(Color color) const& { return View(*this).tint(color); }
+  View lineLimit(std::optional<int> lines) const& { return View(*this).lineLimit(lines); }
+  View multilineTextAlignment(TextAlignment alignment) const& {
+    return View(*this).multilineTextAlignment(alignment);
+  }
+  View lineSpacing(double spacing) const& { return View(*this).lineSpacing(spacing); }
+  View preferredColorScheme(ColorScheme scheme) const& {
+    return View(*this).preferredColorScheme(scheme);
+  }
+  View disabled(bool isDisabled = true) const& { return View(*this).disabled(isDisabled); }
+  View listRowBackground(Color color) const& { return View(*this).listRowBackground(color); }
+  View resizable() const& { return View(*this).resizable(); }
+  View scaledToFill() const& { return View(*this).scaledToFill(); }
+  View scaledToFit() const& { return View(*this).scaledToFit(); }
+  View renderingTemplate() const& { return View(*this).renderingTemplate(); }
+  View fill(Color color) const& { return View(*this).fill(color); }
+  View fill(const Gradient& gradient) const& { return View(*this).fill(gradient); }
+  View stroke(Color color, double lineWidth = 1, std::vector<double> dash = {}) const& {
+    return View(*this).stroke(color, lineWidth, std::move(dash));
+  }
+  View buttonStyle(ButtonStyle style) const& { return View(*this).buttonStyle(style); }
+  View labelsHidden() const& { return View(*this).labelsHidden(); }
+  View accessibilityLabel(std::string label) const& {
+    return View(*this).accessibilityLabel(std::move(label));
+  }
+  View id(std::string key) const& { return View(*this).id(std::move(key)); }
+  View onTapGesture(Action action) const& { return View(*this).onTapGesture(std::move(action)); }
+  View onAppear(Action action) const& { return View(*this).onAppear(std::move(action)); }
+  View onDisappear(Action action) const& { return View(*this).onDisappear(std::move(action)); }
+  View transition(Transition transition, std::optional<Animation> animation = std::nullopt) const& {
+    return View(*this).transition(transition, animation);
+  }
+  View repeatingAnimation(AnimatedProperty property, double from, double to,
+                          const Animation& animation) const& {
+    return View(*this).repeatingAnimation(property, from, to, animation);
+  }
+  View navigationTitle(std::string title) const& {
+    return View(*this).navigationTitle(std::move(title));
+  }
+  View navigationBarTitleDisplayMode(TitleDisplayMode mode) const& {
+    return View(*this).navigationBarTitleDisplayMode(mode);
+  }
+  View toolbar(std::vector<ToolbarItem> items) const& {
+    return View(*this).toolbar(std::move(items));
+  }
+  View searchable(Binding<std::string> text, std::string prompt) const& {
+    return View(*this).searchable(std::move(text), std::move(prompt));
+  }
+  View sheet(Binding<bool> isPresented, std::function<View()> content) const& {
+    return View(*this).sheet(std::move(isPresented), std::move(content));
+  }
+  View interactiveDismissDisabled(bool isDisabled = true) const& {
+    return View(*this).interactiveDismissDisabled(isDisabled);
+  }
+  View alert(std::string title, Binding<bool> isPresented, std::vector<AlertButton> buttons,
+             std::string message = {}) const& {
+    return View(*this).alert(std::move(title), std::move(isPresented), std::move(buttons),
+                             std::move(message));
+  }
+
   // Used by the factories and the runtime.
   Node& mutableNode();
   std::shared_ptr<const Node> shared() const { return node_; }

@@ -177,6 +177,17 @@ TEST(WireWriter, NestedPaddingsBecomeOneUnlessTheInnerOneIsItsOwnNode) {
   EXPECT_EQ(kept["c"][0]["p"]["top"], 8);
 }
 
+TEST(WireWriter, AModifierOnANamedViewLeavesItAsItWas) {
+  const View card = Text("Card").font(Font::headline);
+  View padded = card.padding(8);
+  View red = card.foregroundColor(Color::red);
+  EXPECT_EQ(written(card)["s"], Json::parse(R"({"font":{"style":"headline"}})"));
+  EXPECT_EQ(written(padded)["c"][0],
+            written(card).value("c", Json()).is_null() ? written(padded)["c"][0] : Json());
+  EXPECT_EQ(written(padded)["c"][0]["s"], written(card)["s"]);
+  EXPECT_TRUE(written(red)["s"].contains("color"));
+}
+
 TEST(WireWriter, ImageAssetNamesAreEncodedIntoTheirUrl) {
   EXPECT_EQ(written(Image("expert-avatar"))["p"]["src"], "/asset/expert-avatar");
   EXPECT_EQ(written(Image("a b/../c"))["p"]["src"], "/asset/a%20b%2F..%2Fc");
