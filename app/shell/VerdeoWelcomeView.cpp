@@ -36,7 +36,7 @@ View VerdeoWelcomeView::body() const {
                                Image(model.imageName)
                                    .resizable()
                                    .scaledToFill()
-                                   .frame({.maxHeight = 100})
+                                   .frame({.height = 100, .maxWidth = infinity})
                                    .clipShape(Shape::roundedRect(32, CornerStyle::continuous)),
                                VStack({.alignment = HorizontalAlignment::center, .spacing = 16},
                                       {

@@ -5,7 +5,8 @@
 
 namespace verdeo {
 
-// The first onboarding page: the picture, the rating badge, the title and the description.
+// The first onboarding page: the picture (filling the width, 100 high), the rating badge, the
+// title and the description.
 struct VerdeoWelcomeView {
   VerdeoOnboardingModel model;
   platform::ui::View body() const;

@@ -1,0 +1,107 @@
+// verdeo end to end in Chromium: a first launch walks through the onboarding into the tabs, and
+// the next launch on the same data folder goes straight to the tabs.
+
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { resultsDir, startBrowser } from '../../platform/ui/display/web/test/browser.mjs';
+
+const program = process.env.VERDEO_APP;
+let dataDir;
+let browser;
+
+async function launch() {
+  if (!program) throw new Error('VERDEO_APP must name the verdeo executable');
+  const child = spawn(program, ['--data-dir', dataDir, '--no-open', '--port', '0'], {
+    stdio: ['ignore', 'pipe', 'inherit'],
+  });
+  const address = await new Promise((resolve, reject) => {
+    let seen = '';
+    const timer = setTimeout(() => reject(new Error(`no address from verdeo: ${seen}`)), 20000);
+    child.stdout.on('data', (chunk) => {
+      seen += chunk;
+      const found = /^Verdeo is running at (http:\/\/127\.0\.0\.1:\d+\/#token=\w+)$/m.exec(seen);
+      if (found) {
+        clearTimeout(timer);
+        resolve(found[1]);
+      }
+    });
+    child.on('exit', (code) => reject(new Error(`verdeo exited with ${code}: ${seen}`)));
+  });
+  return {
+    address,
+    async quit() {
+      if (child.exitCode !== null) return child.exitCode;
+      const exited = new Promise((resolve) => child.on('exit', resolve));
+      child.kill('SIGTERM');
+      return exited;
+    },
+  };
+}
+
+before(async () => {
+  dataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'verdeo-app-'));
+  browser = await startBrowser();
+  fs.mkdirSync(resultsDir, { recursive: true });
+});
+
+after(async () => {
+  await browser?.stop();
+  fs.rmSync(dataDir, { recursive: true, force: true });
+});
+
+test('a first launch walks through the onboarding into the tabs', async () => {
+  const app = await launch();
+  const page = await browser.context.newPage();
+  const problems = [];
+  page.on('pageerror', (error) => problems.push(error.message));
+  await page.goto(app.address);
+
+  await page.getByText('Welcome to Verdeo').waitFor();
+  await page.waitForTimeout(300);
+  await page.screenshot({ path: path.join(resultsDir, 'onboarding-welcome.png') });
+  await page.getByRole('button', { name: 'Start tracking' }).click();
+
+  const sentences = [
+    "Stop wondering if you're killing your plants",
+    'Transform from plant killer to plant expert',
+    'Never miss another watering day',
+    'Watch your green friends flourish',
+    'Join a thriving community',
+    'Ready to turn your home into the green sanctuary',
+  ];
+  for (const [index, start] of sentences.entries()) {
+    // The sentence types itself out; the hint follows half a second after its last character.
+    const sentence = page.getByText(start);
+    await sentence.waitFor({ timeout: 10000 });
+    await page.getByText('Tap to continue').waitFor({ timeout: 10000 });
+    if (index === 0) await page.screenshot({ path: path.join(resultsDir, 'onboarding-story.png') });
+    await sentence.click();
+  }
+
+  await page.getByRole('tab', { name: 'Activities' }).waitFor();
+  assert.deepEqual(await page.getByRole('tab').allTextContents(), ['Activities', 'Plants', 'Expert']);
+  assert.equal(await page.getByRole('tab', { name: 'Activities' }).getAttribute('aria-selected'), 'true');
+  await page.screenshot({ path: path.join(resultsDir, 'tabs.png') });
+  await page.getByRole('tab', { name: 'Plants' }).click();
+  await page.getByRole('heading', { name: 'Plants' }).waitFor();
+  assert.deepEqual(problems, []);
+  await page.close();
+  assert.equal(await app.quit(), 0);
+
+  const defaults = JSON.parse(fs.readFileSync(path.join(dataDir, 'app', 'defaults.json'), 'utf8'));
+  assert.deepEqual(defaults.hasCompletedOnboarding, { bool: true });
+});
+
+test('the next launch goes straight to the tabs', async () => {
+  const app = await launch();
+  const page = await browser.context.newPage();
+  await page.goto(app.address);
+  await page.getByRole('tab', { name: 'Activities' }).waitFor();
+  assert.equal(await page.getByText('Welcome to Verdeo').count(), 0);
+  await page.close();
+  assert.equal(await app.quit(), 0);
+});
