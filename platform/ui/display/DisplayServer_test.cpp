@@ -357,6 +357,12 @@ TEST_F(DisplayServerTest, DisplayGetsTheTreeSendsEventsAndSurvivesBadMessages) {
   EXPECT_EQ(second["rev"], 2);
   EXPECT_EQ(second["root"]["t"], "empty");
   EXPECT_EQ(second["animation"], animation);
+
+  onMain([&] { server->showTreeJson(R"({"t":"spacer","id":"0"})"); });
+  Json third = display.receive();
+  EXPECT_EQ(third["rev"], 3);
+  EXPECT_EQ(third["root"], (Json{{"t", "spacer"}, {"id", "0"}}));
+  EXPECT_TRUE(third["animation"].is_null());
 }
 
 TEST_F(DisplayServerTest, EveryDisplayGetsTheCurrentTreeAndBroadcasts) {
