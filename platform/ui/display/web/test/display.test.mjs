@@ -193,16 +193,24 @@ describe('the server', () => {
 describe('speed', () => {
   test('a tap reaches the C++ handler and its tree is on screen: p95 over 200 taps', async () => {
     await page.bringToFront();
+    // Each tap lands at a random moment within a frame, as a person's does. Two figures: until the
+    // new tree is in the DOM, and until the frame that shows it (the next animation frame).
     const timings = await page.evaluate(async (count) => {
       const button = [...document.querySelectorAll('button')].find((b) => b.textContent === 'Water now');
       const label = document.querySelector('[data-id="0.0.0.0.0.0"]');
       const frame = () => new Promise((resolve) => requestAnimationFrame(() => resolve()));
-      const out = [];
+      const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+      const dom = [];
+      const shown = [];
       for (let i = 0; i < count; i++) {
+        await frame();
+        await pause(Math.random() * 14);
         const before = label.textContent;
+        let updated = 0;
         const changed = new Promise((resolve) => {
           const observer = new MutationObserver(() => {
             if (label.textContent !== before) {
+              updated = performance.now();
               observer.disconnect();
               resolve();
             }
@@ -213,18 +221,22 @@ describe('speed', () => {
         button.click();
         await changed;
         await frame();
-        out.push(performance.now() - start);
+        dom.push(updated - start);
+        shown.push(performance.now() - start);
       }
-      return out;
+      return { dom, shown };
     }, 200);
-    const sorted = [...timings].sort((a, b) => a - b);
-    const figures = {
-      taps: sorted.length,
-      p50: percentile(sorted, 50).toFixed(2),
-      p95: percentile(sorted, 95).toFixed(2),
-      max: sorted[sorted.length - 1].toFixed(2),
+    const summary = (values) => {
+      const sorted = [...values].sort((a, b) => a - b);
+      return {
+        p50: percentile(sorted, 50).toFixed(2),
+        p95: percentile(sorted, 95).toFixed(2),
+        max: sorted[sorted.length - 1].toFixed(2),
+      };
     };
-    console.log(`tap to new tree on screen (ms): ${JSON.stringify(figures)}`);
+    console.log(`tap to new tree in the DOM (ms): ${JSON.stringify(summary(timings.dom))}`);
+    console.log(`tap to the frame showing it (ms): ${JSON.stringify(summary(timings.shown))}`);
+    const sorted = [...timings.shown].sort((a, b) => a - b);
     assert.equal(sorted.length, 200);
     assert.ok(percentile(sorted, 95) < 1000, 'sanity bound only');
   });
