@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "app/model/CaseWithRawValue.hpp"
+
 namespace verdeo {
 
 // How often a plant needs care. The raw value is the stored, exchanged and displayed text; the
@@ -33,9 +35,7 @@ constexpr int nominalDays(CareFrequency frequency) {
 
 // Exact, case-sensitive match of a raw value; no case for any other text.
 constexpr std::optional<CareFrequency> careFrequencyFromRawValue(std::string_view raw) {
-  for (auto frequency : kAllCareFrequencies)
-    if (rawValue(frequency) == raw) return frequency;
-  return std::nullopt;
+  return caseWithRawValue(kAllCareFrequencies, raw);
 }
 
 }  // namespace verdeo

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "app/model/CaseWithRawValue.hpp"
+
 namespace verdeo {
 
 // How much light a plant wants. The case names and the raw values differ (`full` is
@@ -27,9 +29,7 @@ constexpr std::string_view rawValue(LightNeeds lightNeeds) {
 
 // Exact, case-sensitive match of a raw value; no case for any other text.
 constexpr std::optional<LightNeeds> lightNeedsFromRawValue(std::string_view raw) {
-  for (auto lightNeeds : kAllLightNeeds)
-    if (rawValue(lightNeeds) == raw) return lightNeeds;
-  return std::nullopt;
+  return caseWithRawValue(kAllLightNeeds, raw);
 }
 
 }  // namespace verdeo

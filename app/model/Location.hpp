@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "app/model/CaseWithRawValue.hpp"
+
 namespace verdeo {
 
 // Where a plant stands. The raw value is the stored, exchanged and displayed text.
@@ -35,9 +37,7 @@ constexpr std::string_view rawValue(Location location) {
 
 // Exact, case-sensitive match of a raw value; no case for any other text.
 constexpr std::optional<Location> locationFromRawValue(std::string_view raw) {
-  for (auto location : kAllLocations)
-    if (rawValue(location) == raw) return location;
-  return std::nullopt;
+  return caseWithRawValue(kAllLocations, raw);
 }
 
 }  // namespace verdeo

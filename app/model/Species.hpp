@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "app/model/CaseWithRawValue.hpp"
+
 namespace verdeo {
 
 // The plant species a user can pick. The raw value is the stored text (a plant keeps its species
@@ -345,9 +347,7 @@ constexpr std::string_view imageName(Species species) {
 
 // Exact, case-sensitive match of a raw value; no case for any other text.
 constexpr std::optional<Species> speciesFromRawValue(std::string_view raw) {
-  for (auto species : kAllSpecies)
-    if (rawValue(species) == raw) return species;
-  return std::nullopt;
+  return caseWithRawValue(kAllSpecies, raw);
 }
 
 }  // namespace verdeo

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "app/model/CaseWithRawValue.hpp"
+
 namespace verdeo {
 
 // How much water a plant wants. The raw value is the stored, exchanged and displayed text.
@@ -26,9 +28,7 @@ constexpr std::string_view rawValue(WaterNeeds waterNeeds) {
 
 // Exact, case-sensitive match of a raw value; no case for any other text.
 constexpr std::optional<WaterNeeds> waterNeedsFromRawValue(std::string_view raw) {
-  for (auto waterNeeds : kAllWaterNeeds)
-    if (rawValue(waterNeeds) == raw) return waterNeeds;
-  return std::nullopt;
+  return caseWithRawValue(kAllWaterNeeds, raw);
 }
 
 }  // namespace verdeo
