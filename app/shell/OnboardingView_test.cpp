@@ -149,6 +149,7 @@ TEST_F(Onboarding, FinishingTheLastPageOpensTheTabsAndTheNextLaunchGoesStraightT
     }
     EXPECT_TRUE(launch.app.appEntryManager().hasCompletedOnboarding());
     EXPECT_FALSE(launch.app.appEntryManager().showOnboarding());
+    EXPECT_EQ(launch.app.onboarding(), nullptr);
     EXPECT_TRUE(h.exists(kind("tabview")));
     EXPECT_FALSE(h.exists(textContaining("Ready to turn")));
   }

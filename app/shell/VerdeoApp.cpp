@@ -23,6 +23,9 @@ Binding<bool> VerdeoApp::showOnboarding() const {
                          self->environment_->ui.withAnimation(Animation::standard(), [&] {
                            self->appEntryManager_.setShowOnboarding(show);
                          });
+                         // The pages are never shown again in this process; the runtime keeps
+                         // them until they have been told they disappeared.
+                         if (!show) self->onboarding_.reset();
                        });
 }
 
