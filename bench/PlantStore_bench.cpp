@@ -37,7 +37,7 @@ struct StoreFile {
   ~StoreFile() { std::filesystem::remove_all(folder); }
 };
 
-void BM_ListQueryLeavesPhotosInTheFile(benchmark::State& state) {
+void OpenAndListPlantsByName(benchmark::State& state) {
   StoreFile file(static_cast<int>(state.range(0)));
   platform::ManualClock clock;
   platform::VirtualMainQueue queue(clock);
@@ -48,9 +48,9 @@ void BM_ListQueryLeavesPhotosInTheFile(benchmark::State& state) {
   }
   state.SetLabel("photos of 200 KiB");
 }
-BENCHMARK(BM_ListQueryLeavesPhotosInTheFile)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenAndListPlantsByName)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
 
-void BM_SelectEveryColumnReadsEveryPhoto(benchmark::State& state) {
+void OpenAndListPlantsByNameReference(benchmark::State& state) {
   StoreFile file(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     sqlite3* db = nullptr;
@@ -68,9 +68,9 @@ void BM_SelectEveryColumnReadsEveryPhoto(benchmark::State& state) {
   }
   state.SetLabel("photos of 200 KiB");
 }
-BENCHMARK(BM_SelectEveryColumnReadsEveryPhoto)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenAndListPlantsByNameReference)->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
 
-void BM_RedeliveryAfterMarkingCareDone(benchmark::State& state) {
+void LiveQueryRedeliveryAfterCare(benchmark::State& state) {
   StoreFile file(static_cast<int>(state.range(0)));
   platform::ManualClock clock;
   platform::VirtualMainQueue queue(clock);
@@ -85,6 +85,6 @@ void BM_RedeliveryAfterMarkingCareDone(benchmark::State& state) {
     benchmark::DoNotOptimize(byName.results().data());
   }
 }
-BENCHMARK(BM_RedeliveryAfterMarkingCareDone)->Arg(50)->Arg(500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LiveQueryRedeliveryAfterCare)->Arg(50)->Arg(500)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
