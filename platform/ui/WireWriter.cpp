@@ -46,6 +46,19 @@ void appendJsonNumber(std::string& out, double value) {
 
 namespace {
 
+// Writes the `"key":` of each field of a JSON object, with the commas between them.
+struct ObjectFields {
+  std::string& out;
+  bool first = true;
+  void operator()(const char* key) {
+    if (!first) out += ',';
+    first = false;
+    out += '"';
+    out += key;
+    out += "\":";
+  }
+};
+
 void appendColor(std::string& out, const Color& color) {
   out += '"';
   color.appendCss(out);
@@ -75,14 +88,7 @@ void appendGradient(std::string& out, const Gradient& g) {
 
 void appendFont(std::string& out, const Font& font) {
   out += '{';
-  bool first = true;
-  auto field = [&](const char* key) {
-    if (!first) out += ',';
-    first = false;
-    out += '"';
-    out += key;
-    out += "\":";
-  };
+  ObjectFields field{out};
   if (font.style) {
     field("style");
     appendJsonString(out, name(*font.style));
@@ -101,14 +107,7 @@ void appendFont(std::string& out, const Font& font) {
 
 void appendStyle(std::string& out, const Style& s) {
   out += ",\"s\":{";
-  bool first = true;
-  auto field = [&](const char* key) {
-    if (!first) out += ',';
-    first = false;
-    out += '"';
-    out += key;
-    out += "\":";
-  };
+  ObjectFields field{out};
   if (s.font) {
     field("font");
     appendFont(out, *s.font);
