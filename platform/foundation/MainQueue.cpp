@@ -40,7 +40,10 @@ bool MainQueue::runTurn() {
     turn.swap(ready_);
   }
   if (turn.empty()) return false;
-  for (auto& task : turn) task();
+  for (auto& task : turn) {
+    ++tasksStarted_;
+    task();
+  }
   std::vector<Task> observers;
   {
     std::lock_guard lock(mutex_);

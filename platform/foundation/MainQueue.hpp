@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -43,6 +44,10 @@ class MainQueue {
   // Called after every turn that ran at least one task. Observers are never removed.
   void addEndOfTurnObserver(Task observer);
 
+  // How many tasks have started so far; lets a task tell whether anything ran since a moment
+  // it remembered (the counter includes the task asking).
+  std::uint64_t tasksStarted() const { return tasksStarted_; }
+
  protected:
   // Implementations wake the loop so that runTurn() is called soon.
   virtual void wake() = 0;
@@ -56,6 +61,7 @@ class MainQueue {
   mutable std::mutex mutex_;
   std::vector<Task> ready_;
   std::vector<Task> endOfTurnObservers_;
+  std::uint64_t tasksStarted_ = 0;
 };
 
 }  // namespace platform

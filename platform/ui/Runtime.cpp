@@ -90,6 +90,7 @@ void Runtime::render() {
     return;
   }
   rendering_ = false;
+  tasksAtLastRender_ = queue_.tasksStarted();
   handlers_ = std::move(tree.handlers);
 
   // A change made inside withAnimation wins; otherwise a tied value that changed lends its own.
@@ -153,9 +154,10 @@ void Runtime::dispatch(std::string handlerId, Json value) {
 }
 
 void Runtime::runEvent(const std::string& handlerId, const Json& value) {
-  // Earlier work in this turn may have changed the state the last tree was built from; the
-  // event is for what is on screen now, so look it up in a tree built from the current state.
-  render();
+  // Earlier work may have changed the state the last tree was built from; the event is for what
+  // is on screen now, so look it up in a tree built from the current state. When nothing but this
+  // event ran since the last render, that tree is current already.
+  if (queue_.tasksStarted() != tasksAtLastRender_ + 1) render();
   auto found = handlers_.find(handlerId);
   if (found == handlers_.end()) {
     logLine("Ignored an event for an unknown handler: " + handlerId);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -72,6 +73,7 @@ class Runtime {
   WireWriter writer_;
   Haptics haptics_;
   bool rendering_ = false;
+  std::uint64_t tasksAtLastRender_ = 0;
 
   std::unordered_map<std::string, EventHandler> handlers_;
   std::vector<LifecycleEntry> lifecycle_;
