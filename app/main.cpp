@@ -12,8 +12,8 @@
 #include "app/model/GrowthPost.hpp"
 #include "app/model/Plant.hpp"
 #include "app/model/PlantStore.hpp"
-#include "app/shell/AppEnvironment.hpp"
-#include "app/shell/ColorFromHex.hpp"
+#include "app/shell/base/AppEnvironment.hpp"
+#include "app/shell/base/ColorFromHex.hpp"
 #include "app/shell/CommandLine.hpp"
 #include "app/shell/SampleData.hpp"
 #include "app/shell/StoreImageRoute.hpp"
@@ -22,6 +22,7 @@
 #include "platform/foundation/AsioMainQueue.hpp"
 #include "platform/foundation/Bundle.hpp"
 #include "platform/foundation/Calendar.hpp"
+#include "platform/foundation/CurrentCalendar.hpp"
 #include "platform/foundation/Clock.hpp"
 #include "platform/foundation/Log.hpp"
 #include "platform/foundation/NotificationCenter.hpp"
@@ -55,11 +56,20 @@ int run(const verdeo::CommandLine& line) {
 
   platform::UserDefaults standardDefaults = platform::UserDefaults::standard(line.dataDirectory);
   platform::NotificationCenter notificationCenter(queue);
+  // The user's calendar follows the host's time zone from one turn to the next.
+  platform::CurrentCalendar userCalendar;
+  userCalendar.followChanges(queue);
   ui::Runtime runtime(queue);
-  const platform::Calendar userCalendar = platform::Calendar::current();
   ui::CalendarLocalTime localTime(userCalendar);
-  ui::Environment uiEnvironment{queue, clock, runtime, runtime.haptics(), localTime};
-  AppEnvironment environment{uiEnvironment, context, notificationCenter, standardDefaults, bundle};
+  AppEntryManager appEntryManager(standardDefaults);
+  AppEnvironment environment{
+      {queue, clock, runtime, runtime.haptics(), localTime, userCalendar},
+      context,
+      notificationCenter,
+      standardDefaults,
+      bundle,
+      appEntryManager,
+  };
   VerdeoApp app(environment);
 
   platform::display::DisplayServerOptions options;

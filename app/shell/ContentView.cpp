@@ -1,8 +1,7 @@
 #include "app/shell/ContentView.hpp"
 
-#include "app/shell/ColorFromHex.hpp"
-#include "app/shell/Palette.hpp"
-#include "platform/ui/NavigationStack.hpp"
+#include "app/shell/base/ColorFromHex.hpp"
+#include "app/shell/base/Palette.hpp"
 #include "platform/ui/TabView.hpp"
 #include "platform/ui/Ui.hpp"
 
@@ -11,17 +10,22 @@ namespace verdeo {
 using namespace platform::ui;
 
 namespace {
-// A tab whose screen has not been built yet: its navigation title alone.
-View titledPage(const char* title) {
-  return navigationStackNode(
-      View(colorFromHex(palette::nightBackground)).ignoresSafeArea().navigationTitle(title), {},
-      [](std::size_t) {});
+AnyScreen nowhere(int, const Navigator<int>&) {
+  return {};
 }
 }  // namespace
 
+ContentView::ContentView(const AppEnvironment& environment)
+    : env_(environment),
+      activities_(environment),
+      plants_(environment, "Plants"),
+      expert_(environment, "Expert"),
+      plantsStack_(environment.runtime, nowhere),
+      expertStack_(environment.runtime, nowhere) {}
+
 void ContentView::selectTab(int tab) {
   if (tab == selectedTab) return;
-  environment_->ui.haptics.impact(ImpactStyle::light);
+  env_.haptics.impact(ImpactStyle::light);
   selectedTab = tab;
 }
 
@@ -30,9 +34,13 @@ View ContentView::body() const {
                          action(this, [](ContentView& s, int tab) { s.selectTab(tab); }));
   return TabView(std::move(selection),
                  {
-                     {"Activities", "menucard.fill", titledPage("Activities")},
-                     {"Plants", "leaf.fill", titledPage("Plants")},
-                     {"Expert", "brain.fill", titledPage("Expert")},
+                     {"Activities", "menucard.fill", activities_.body()},
+                     {"Plants", "leaf.fill",
+                      plantsStack_.view(
+                          plants_.body().navigationBarTitleDisplayMode(TitleDisplayMode::large))},
+                     {"Expert", "brain.fill",
+                      expertStack_.view(
+                          expert_.body().navigationBarTitleDisplayMode(TitleDisplayMode::large))},
                  },
                  colorFromHex(palette::brandGreen));
 }

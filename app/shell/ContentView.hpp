@@ -1,6 +1,9 @@
 #pragma once
 
-#include "app/shell/AppEnvironment.hpp"
+#include "app/care/ActivitiesView.hpp"
+#include "app/shell/base/AppEnvironment.hpp"
+#include "app/shell/base/PlaceholderView.hpp"
+#include "platform/ui/NavigationStack.hpp"
 #include "platform/ui/View.hpp"
 
 namespace verdeo {
@@ -8,15 +11,26 @@ namespace verdeo {
 // The tab shell: "Activities", "Plants" and "Expert", each the root of its own navigation stack.
 class ContentView {
  public:
-  explicit ContentView(const AppEnvironment& environment) : environment_(&environment) {}
+  explicit ContentView(const AppEnvironment& environment);
+  ContentView(const ContentView&) = delete;
+  ContentView& operator=(const ContentView&) = delete;
 
   int selectedTab = 0;  // not persisted: every launch starts on "Activities"
 
   platform::ui::View body() const;
   void selectTab(int tab);
 
+  ActivitiesView& activities() { return activities_; }
+
  private:
-  const AppEnvironment* environment_;
+  const AppEnvironment& env_;
+  ActivitiesView activities_;
+  // The plants and expert tabs have their screens to come; until then each is a stack whose root
+  // shows the tab's title.
+  PlaceholderView plants_;
+  PlaceholderView expert_;
+  platform::ui::NavigationStack<int> plantsStack_;
+  platform::ui::NavigationStack<int> expertStack_;
 };
 
 }  // namespace verdeo

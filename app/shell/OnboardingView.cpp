@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/shell/ColorFromHex.hpp"
-#include "app/shell/Palette.hpp"
+#include "app/shell/base/ColorFromHex.hpp"
+#include "app/shell/base/Palette.hpp"
 #include "app/shell/VerdeoWelcomeView.hpp"
 #include "platform/ui/Ui.hpp"
 
@@ -11,18 +11,18 @@ namespace verdeo {
 
 using namespace platform::ui;
 
-OnboardingView::OnboardingView(const Environment& environment, Binding<bool> show,
-                               AppEntryManager& entry, std::vector<VerdeoOnboardingModel> allPages)
+OnboardingView::OnboardingView(const AppEnvironment& environment, Binding<bool> show,
+                               std::vector<VerdeoOnboardingModel> allPages)
     : showOnboarding(std::move(show)),
-      appEntryManager(entry),
+      appEntryManager(environment.appEntryManager),
       pages(std::move(allPages)),
-      environment_(&environment),
+      env_(environment),
       background_(environment),
       storytelling_(environment.runtime) {}
 
 void OnboardingView::nextPage() {
   if (selectedTab < static_cast<int>(pages.size()) - 1) {
-    environment_->withAnimation(Animation::easeInOut(0.3), [this] { showPage(selectedTab + 1); });
+    env_.withAnimation(Animation::easeInOut(0.3), [this] { showPage(selectedTab + 1); });
     return;
   }
   showOnboarding.set(false);
@@ -32,10 +32,9 @@ void OnboardingView::nextPage() {
 
 void OnboardingView::showPage(int index) {
   selectedTab = index;
-  storytelling_.reset();
+  storytelling_.dismiss();
   if (index >= 1 && index < static_cast<int>(pages.size()))
-    storytelling_.emplace(*environment_, pages[static_cast<std::size_t>(index)],
-                          [this] { nextPage(); });
+    storytelling_.present(env_, pages[static_cast<std::size_t>(index)], [this] { nextPage(); });
 }
 
 View OnboardingView::page() const {
@@ -62,7 +61,7 @@ View OnboardingView::startTrackingButton() const {
                    .clipShape(Shape::roundedRect(80, CornerStyle::continuous));
   return Button(std::move(label), action(this,
                                          [](OnboardingView& s) {
-                                           s.environment_->haptics.impact(ImpactStyle::medium);
+                                           s.env_.haptics.impact(ImpactStyle::medium);
                                            s.nextPage();
                                          }))
       .buttonStyle(ButtonStyle::plain)

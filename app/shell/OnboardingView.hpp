@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "app/shell/AppEntryManager.hpp"
-#include "app/shell/BackgroundView.hpp"
+#include "app/shell/base/AppEntryManager.hpp"
+#include "app/shell/base/AppEnvironment.hpp"
+#include "app/shell/base/BackgroundView.hpp"
 #include "app/shell/VerdeoOnboardingModel.hpp"
 #include "app/shell/VerdeoStorytellingView.hpp"
 #include "platform/ui/Binding.hpp"
-#include "platform/ui/Environment.hpp"
 #include "platform/ui/ScreenSlot.hpp"
 #include "platform/ui/View.hpp"
 
@@ -17,9 +17,10 @@ namespace verdeo {
 // then six typed sentences. Finishing the last one records that onboarding is complete.
 class OnboardingView {
  public:
-  OnboardingView(const platform::ui::Environment& environment,
-                 platform::ui::Binding<bool> showOnboarding, AppEntryManager& appEntryManager,
+  OnboardingView(const AppEnvironment& environment, platform::ui::Binding<bool> showOnboarding,
                  std::vector<VerdeoOnboardingModel> pages);
+  OnboardingView(const OnboardingView&) = delete;
+  OnboardingView& operator=(const OnboardingView&) = delete;
 
   platform::ui::Binding<bool> showOnboarding;
   AppEntryManager& appEntryManager;
@@ -37,9 +38,9 @@ class OnboardingView {
   platform::ui::View page() const;
   platform::ui::View startTrackingButton() const;
 
-  const platform::ui::Environment* environment_;
+  const AppEnvironment& env_;
   BackgroundView background_;
-  // Rebuilt from scratch for every page, so its typing starts again.
+  // Built afresh for every page, so its typing starts again.
   platform::ui::ScreenSlot<VerdeoStorytellingView> storytelling_;
 };
 

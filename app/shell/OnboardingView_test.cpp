@@ -22,7 +22,8 @@ struct Launch {
         store(std::move(openPlantStore(dataDirectory / "app" / "Verdeo.store", h.queue()).value())),
         center(h.queue()),
         bundle(dataDirectory),
-        environment{h.environment(), store->mainContext(), center, defaults, bundle},
+        entry(defaults),
+        environment{h.environment(), store->mainContext(), center, defaults, bundle, entry},
         app(environment) {
     h.show([this] { return app.body(); });
   }
@@ -31,6 +32,7 @@ struct Launch {
   std::unique_ptr<platform::store::Store> store;
   platform::NotificationCenter center;
   platform::Bundle bundle;
+  AppEntryManager entry;
   AppEnvironment environment;
   VerdeoApp app;
 
@@ -147,8 +149,8 @@ TEST_F(Onboarding, FinishingTheLastPageOpensTheTabsAndTheNextLaunchGoesStraightT
       ASSERT_TRUE(h.tap(sentence)) << page;
       ASSERT_TRUE(h.tap(sentence)) << page;
     }
-    EXPECT_TRUE(launch.app.appEntryManager().hasCompletedOnboarding());
-    EXPECT_FALSE(launch.app.appEntryManager().showOnboarding());
+    EXPECT_TRUE(launch.entry.hasCompletedOnboarding());
+    EXPECT_FALSE(launch.entry.showOnboarding());
     EXPECT_EQ(launch.app.onboarding(), nullptr);
     EXPECT_TRUE(h.exists(kind("tabview")));
     EXPECT_FALSE(h.exists(textContaining("Ready to turn")));

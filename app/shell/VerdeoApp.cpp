@@ -7,31 +7,25 @@ namespace verdeo {
 using namespace platform::ui;
 
 VerdeoApp::VerdeoApp(const AppEnvironment& environment)
-    : environment_(&environment),
-      appEntryManager_(environment.standardDefaults),
-      onboarding_(environment.ui.runtime),
-      contentView_(environment) {
-  if (appEntryManager_.showOnboarding())
-    onboarding_.emplace(environment.ui, showOnboarding(), appEntryManager_, onboardingPages());
-}
-
-Binding<bool> VerdeoApp::showOnboarding() const {
-  auto* self = const_cast<VerdeoApp*>(this);
-  return Binding<bool>([self] { return self->appEntryManager_.showOnboarding(); },
-                       [self](bool show) {
-                         // A change of the flag carries the default animation.
-                         self->environment_->ui.withAnimation(Animation::standard(), [&] {
-                           self->appEntryManager_.setShowOnboarding(show);
-                         });
-                         // The pages are never shown again in this process; the runtime keeps
-                         // them until they have been told they disappeared.
-                         if (!show) self->onboarding_.reset();
-                       });
+    : env_(environment), onboarding_(environment.runtime), contentView_(environment) {
+  if (!env_.appEntryManager.showOnboarding()) return;
+  const AppEnvironment& env = env_;
+  // A change of the flag carries the default animation, so finishing cross-fades into the tabs.
+  Binding<bool> showOnboarding([&env] { return env.appEntryManager.showOnboarding(); },
+                               [&env](bool show) {
+                                 env.withAnimation(Animation::standard(), [&] {
+                                   env.appEntryManager.setShowOnboarding(show);
+                                 });
+                               });
+  onboarding_.present(env_, std::move(showOnboarding), onboardingPages());
 }
 
 View VerdeoApp::body() const {
-  if (appEntryManager_.showOnboarding() && onboarding_)
-    return onboarding_->body().transition(Transition::opacity).id("onboarding");
+  if (env_.appEntryManager.showOnboarding() && onboarding_)
+    return onboarding_->body()
+        .transition(Transition::opacity)
+        .onDisappear(onboarding_.dismissAction())
+        .id("onboarding");
   return contentView_.body()
       .preferredColorScheme(ColorScheme::dark)
       .transition(Transition::opacity)

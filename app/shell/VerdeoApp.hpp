@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/shell/AppEntryManager.hpp"
-#include "app/shell/AppEnvironment.hpp"
+#include "app/shell/base/AppEnvironment.hpp"
 #include "app/shell/ContentView.hpp"
 #include "app/shell/OnboardingView.hpp"
 #include "platform/ui/ScreenSlot.hpp"
@@ -14,18 +13,17 @@ namespace verdeo {
 class VerdeoApp {
  public:
   explicit VerdeoApp(const AppEnvironment& environment);
+  VerdeoApp(const VerdeoApp&) = delete;
+  VerdeoApp& operator=(const VerdeoApp&) = delete;
 
   platform::ui::View body() const;
 
-  AppEntryManager& appEntryManager() { return appEntryManager_; }
   OnboardingView* onboarding() const { return onboarding_.get(); }
   ContentView& contentView() { return contentView_; }
 
  private:
-  platform::ui::Binding<bool> showOnboarding() const;
-
-  const AppEnvironment* environment_;
-  AppEntryManager appEntryManager_;
+  const AppEnvironment& env_;
+  // Presented on a first launch; let go once the pages have faded out.
   platform::ui::ScreenSlot<OnboardingView> onboarding_;
   ContentView contentView_;
 };

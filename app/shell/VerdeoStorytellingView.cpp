@@ -21,8 +21,8 @@ VerdeoStorytellingView::VerdeoStorytellingView(const Environment& environment,
                                                std::function<void()> onTap)
     : model(std::move(page)),
       onTapToContinue(std::move(onTap)),
-      environment_(&environment),
-      steps_(environment.mainQueue) {}
+      env_(environment),
+      scope_(environment.mainQueue) {}
 
 View VerdeoStorytellingView::body() const {
   View hint = showTapToContinue
@@ -55,10 +55,10 @@ View VerdeoStorytellingView::body() const {
 
 void VerdeoStorytellingView::tap() {
   if (isTypewriterComplete) {
-    environment_->haptics.impact(ImpactStyle::medium);
+    env_.haptics.impact(ImpactStyle::medium);
     if (onTapToContinue) onTapToContinue();
   } else {
-    environment_->haptics.impact(ImpactStyle::light);
+    env_.haptics.impact(ImpactStyle::light);
     completeTypewriter();
   }
 }
@@ -70,32 +70,24 @@ void VerdeoStorytellingView::startTypewriter() {
   cancelTypewriter();
 
   auto characters = platform::graphemeClusters(model.title);
-  typewriterTask_ = TypingJob{};
-  auto job = typewriterTask_->cancelled;
   // The first character shows at once; a sentence of n characters takes (n - 1) × 0.05 s.
   for (std::size_t k = 0; k < characters.size(); ++k) {
-    steps_.after(static_cast<double>(k) * typewriterSpeed,
-                 [this, job, k, count = characters.size(), character = characters[k]] {
-                   typeCharacter(job, k, count, character);
+    scope_.after(static_cast<double>(k) * typewriterSpeed,
+                 [this, k, count = characters.size(), character = characters[k]] {
+                   typeCharacter(k, count, character);
                  });
   }
 }
 
-bool VerdeoStorytellingView::isCurrent(const std::shared_ptr<bool>& job) const {
-  return typewriterTask_ && typewriterTask_->cancelled == job && !*job;
-}
-
-void VerdeoStorytellingView::typeCharacter(const std::shared_ptr<bool>& job, std::size_t k,
-                                           std::size_t count, const std::string& character) {
-  if (!isCurrent(job)) return;
+void VerdeoStorytellingView::typeCharacter(std::size_t k, std::size_t count,
+                                           const std::string& character) {
   displayedText += character;
-  if (k % 8 == 0 || isPunctuation(character)) environment_->haptics.selection();
+  if (k % 8 == 0 || isPunctuation(character)) env_.haptics.selection();
   if (k + 1 != count) return;
   isTypewriterComplete = true;
-  environment_->haptics.notification(NotificationFeedback::success);
-  steps_.after(0.5, [this, job] {
-    if (!isCurrent(job)) return;
-    environment_->withAnimation(Animation::easeInOut(0.3), [this] { showTapToContinue = true; });
+  env_.haptics.notification(NotificationFeedback::success);
+  scope_.after(0.5, [this] {
+    env_.withAnimation(Animation::easeInOut(0.3), [this] { showTapToContinue = true; });
   });
 }
 
@@ -103,12 +95,11 @@ void VerdeoStorytellingView::completeTypewriter() {
   cancelTypewriter();
   displayedText = model.title;
   isTypewriterComplete = true;
-  environment_->withAnimation(Animation::easeInOut(0.3), [this] { showTapToContinue = true; });
+  env_.withAnimation(Animation::easeInOut(0.3), [this] { showTapToContinue = true; });
 }
 
 void VerdeoStorytellingView::cancelTypewriter() {
-  if (typewriterTask_) *typewriterTask_->cancelled = true;
-  typewriterTask_.reset();
+  scope_.cancelSteps();
 }
 
 }  // namespace verdeo

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <functional>
-#include <memory>
-#include <optional>
 #include <string>
 
 #include "app/shell/VerdeoOnboardingModel.hpp"
-#include "platform/ui/DelayedSteps.hpp"
 #include "platform/ui/Environment.hpp"
+#include "platform/ui/ScreenScope.hpp"
 #include "platform/ui/View.hpp"
 
 namespace verdeo {
@@ -20,6 +18,8 @@ class VerdeoStorytellingView {
 
   VerdeoStorytellingView(const platform::ui::Environment& environment, VerdeoOnboardingModel model,
                          std::function<void()> onTapToContinue);
+  VerdeoStorytellingView(const VerdeoStorytellingView&) = delete;
+  VerdeoStorytellingView& operator=(const VerdeoStorytellingView&) = delete;
 
   VerdeoOnboardingModel model;
   std::function<void()> onTapToContinue;
@@ -34,19 +34,13 @@ class VerdeoStorytellingView {
   void cancelTypewriter();
 
  private:
-  // The pending typing job. Each of its steps checks, when its time comes, that it still is the
-  // current job and has not been cancelled.
-  struct TypingJob {
-    std::shared_ptr<bool> cancelled = std::make_shared<bool>(false);
-  };
-  bool isCurrent(const std::shared_ptr<bool>& job) const;
-  void typeCharacter(const std::shared_ptr<bool>& job, std::size_t k, std::size_t count,
-                     const std::string& character);
+  void typeCharacter(std::size_t k, std::size_t count, const std::string& character);
   void tap();
 
-  const platform::ui::Environment* environment_;
-  std::optional<TypingJob> typewriterTask_;
-  platform::ui::DelayedSteps steps_;
+  const platform::ui::Environment& env_;
+  // The pending typing job is the scope's delayed steps: cancelling them stops the typing, and
+  // a step that was cancelled never runs, so no step needs to check for itself.
+  platform::ui::ScreenScope scope_;
 };
 
 }  // namespace verdeo

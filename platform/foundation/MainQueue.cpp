@@ -23,6 +23,11 @@ Cancellable MainQueue::asyncAfter(double seconds, Task task) {
   return Cancellable(flag);
 }
 
+void MainQueue::addStartOfTurnObserver(Task observer) {
+  std::lock_guard lock(mutex_);
+  startOfTurnObservers_.push_back(std::move(observer));
+}
+
 void MainQueue::addEndOfTurnObserver(Task observer) {
   std::lock_guard lock(mutex_);
   endOfTurnObservers_.push_back(std::move(observer));
@@ -40,16 +45,16 @@ bool MainQueue::runTurn() {
     turn.swap(ready_);
   }
   if (turn.empty()) return false;
+  auto observers = [this](const std::vector<Task>& list) {
+    std::lock_guard lock(mutex_);
+    return list;
+  };
+  for (auto& observer : observers(startOfTurnObservers_)) observer();
   for (auto& task : turn) {
     ++tasksStarted_;
     task();
   }
-  std::vector<Task> observers;
-  {
-    std::lock_guard lock(mutex_);
-    observers = endOfTurnObservers_;
-  }
-  for (auto& observer : observers) observer();
+  for (auto& observer : observers(endOfTurnObservers_)) observer();
   return true;
 }
 

@@ -41,7 +41,8 @@ class MainQueue {
   // Runs `task` on the main queue `seconds` after now, unless cancelled first.
   Cancellable asyncAfter(double seconds, Task task);
 
-  // Called after every turn that ran at least one task. Observers are never removed.
+  // Called before and after every turn that runs at least one task. Observers are never removed.
+  void addStartOfTurnObserver(Task observer);
   void addEndOfTurnObserver(Task observer);
 
   // How many tasks have started so far; lets a task tell whether anything ran since a moment
@@ -60,6 +61,7 @@ class MainQueue {
  private:
   mutable std::mutex mutex_;
   std::vector<Task> ready_;
+  std::vector<Task> startOfTurnObservers_;
   std::vector<Task> endOfTurnObservers_;
   std::uint64_t tasksStarted_ = 0;
 };

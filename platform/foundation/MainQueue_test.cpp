@@ -49,13 +49,25 @@ TEST_F(VirtualQueue, EndOfTurnObserversRunOncePerTurn) {
 
 TEST_F(VirtualQueue, NotificationsArriveOnALaterTurnForEveryObserver) {
   NotificationCenter center(queue);
-  center.addObserver("RefreshPlantList", [&] { trace.push_back("first"); });
-  center.addObserver("RefreshPlantList", [&] { trace.push_back("second"); });
+  auto first = center.addObserver("RefreshPlantList", [&] { trace.push_back("first"); });
+  auto second = center.addObserver("RefreshPlantList", [&] { trace.push_back("second"); });
   center.post("RefreshPlantList");
   center.post("Other");
   EXPECT_TRUE(trace.empty());
   queue.runUntilIdle();
   EXPECT_EQ(trace, (std::vector<std::string>{"first", "second"}));
+}
+
+TEST_F(VirtualQueue, AnObserverLastsAsLongAsItsRegistration) {
+  NotificationCenter center(queue);
+  auto kept = center.addObserver("RefreshPlantList", [&] { trace.push_back("kept"); });
+  {
+    auto gone = center.addObserver("RefreshPlantList", [&] { trace.push_back("gone"); });
+    center.post("RefreshPlantList");  // delivered on a later turn, after `gone` was dropped
+  }
+  EXPECT_EQ(center.observerCount("RefreshPlantList"), 1u);
+  queue.runUntilIdle();
+  EXPECT_EQ(trace, (std::vector<std::string>{"kept"}));
 }
 
 }  // namespace

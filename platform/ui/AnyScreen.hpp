@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/ui/Screen.hpp"
 #include "platform/ui/View.hpp"
 
 namespace platform::ui {
@@ -19,6 +20,7 @@ class AnyScreen {
 
   template <class S, class... Args>
   static AnyScreen make(Args&&... args) {
+    static_assert(Screen<S>, "a pushed screen has body() and is neither copied nor moved");
     return AnyScreen(std::make_shared<S>(std::forward<Args>(args)...));
   }
 

@@ -16,8 +16,21 @@ Calendar gregorianLike(const Calendar& calendar) {
 CalendarLocalTime::CalendarLocalTime(const Calendar& userCalendar)
     : gregorian_(gregorianLike(userCalendar)) {}
 
+CalendarLocalTime::CalendarLocalTime(const CurrentCalendar& userCalendar)
+    : following_(&userCalendar),
+      generation_(userCalendar.generation()),
+      gregorian_(gregorianLike(userCalendar.get())) {}
+
+const Calendar& CalendarLocalTime::gregorian() const {
+  if (following_ && following_->generation() != generation_) {
+    gregorian_ = gregorianLike(following_->get());
+    generation_ = following_->generation();
+  }
+  return gregorian_;
+}
+
 LocalDateTime CalendarLocalTime::fields(Date date) const {
-  const DateComponents c = gregorian_.components(date);
+  const DateComponents c = gregorian().components(date);
   LocalDateTime f;
   f.year = c.year.value_or(2001);
   f.month = c.month.value_or(1);
@@ -34,7 +47,7 @@ std::optional<Date> CalendarLocalTime::date(const LocalDateTime& f) const {
       f.minute < 0 || f.minute > 59 || f.second < 0 || f.second >= 60)
     return std::nullopt;
   const double whole = std::floor(f.second);
-  auto moment = gregorian_.date({.year = f.year,
+  auto moment = gregorian().date({.year = f.year,
                                  .month = f.month,
                                  .day = f.day,
                                  .hour = f.hour,
@@ -42,7 +55,7 @@ std::optional<Date> CalendarLocalTime::date(const LocalDateTime& f) const {
                                  .second = int(whole)});
   if (!moment) return std::nullopt;
   // The calendar rolls fields over (30 February is 2 March); a day that does not exist is refused.
-  const DateComponents back = gregorian_.components(*moment);
+  const DateComponents back = gregorian().components(*moment);
   if (back.year != f.year || back.month != f.month || back.day != f.day) return std::nullopt;
   return moment->addingSeconds(f.second - whole);
 }

@@ -2,7 +2,10 @@
 
 #include <optional>
 
+#include <cstdint>
+
 #include "platform/foundation/Calendar.hpp"
+#include "platform/foundation/CurrentCalendar.hpp"
 #include "platform/ui/LocalTime.hpp"
 
 namespace platform::ui {
@@ -13,6 +16,8 @@ namespace platform::ui {
 class CalendarLocalTime final : public LocalTime {
  public:
   explicit CalendarLocalTime(const Calendar& userCalendar);
+  // Follows the user's calendar when its time zone changes.
+  explicit CalendarLocalTime(const CurrentCalendar& userCalendar);
 
   LocalDateTime fields(Date date) const override;
   // None for a day that does not exist (30 February). A wall-clock time skipped by a DST change
@@ -20,7 +25,11 @@ class CalendarLocalTime final : public LocalTime {
   std::optional<Date> date(const LocalDateTime& fields) const override;
 
  private:
-  Calendar gregorian_;
+  const Calendar& gregorian() const;
+
+  const CurrentCalendar* following_ = nullptr;
+  mutable std::uint64_t generation_ = 0;
+  mutable Calendar gregorian_;
 };
 
 }  // namespace platform::ui

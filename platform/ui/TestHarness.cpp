@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/CalendarLocalTime.hpp"
 #include "platform/ui/Controls.hpp"
 
 namespace platform::ui {
@@ -169,9 +170,17 @@ struct TestHarness::Index {
   }
 };
 
-TestHarness::TestHarness(int utcOffsetSeconds) : localTime_(utcOffsetSeconds) {
+TestHarness::TestHarness() : localTime_(std::make_unique<CalendarLocalTime>(calendar_)) {
+  calendar_.followChanges(queue_);
   environment_ = std::make_unique<Environment>(
-      Environment{queue_, clock_, runtime_, runtime_.haptics(), localTime_});
+      Environment{queue_, clock_, runtime_, runtime_.haptics(), *localTime_, calendar_});
+}
+
+TestHarness::TestHarness(int utcOffsetSeconds)
+    : localTime_(std::make_unique<FixedOffsetLocalTime>(utcOffsetSeconds)) {
+  calendar_.followChanges(queue_);
+  environment_ = std::make_unique<Environment>(
+      Environment{queue_, clock_, runtime_, runtime_.haptics(), *localTime_, calendar_});
 }
 
 TestHarness::~TestHarness() = default;
@@ -359,7 +368,7 @@ bool TestHarness::pickDate(const Matcher& matcher, Date date) {
   const Json* mode = propOf(*index().entries[*control].node, "mode");
   const DatePickerMode m =
       mode && *mode == "hourMinute" ? DatePickerMode::hourMinute : DatePickerMode::date;
-  return fire(*control, "change", datePickerText(date, m, localTime_));
+  return fire(*control, "change", datePickerText(date, m, *localTime_));
 }
 
 bool TestHarness::selectTab(int tab) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/foundation/Clock.hpp"
+#include "platform/foundation/CurrentCalendar.hpp"
 #include "platform/foundation/Json.hpp"
 #include "platform/foundation/VirtualMainQueue.hpp"
 #include "platform/ui/Environment.hpp"
@@ -55,12 +56,17 @@ class TestHarness {
  public:
   enum class Scope { reachable, wholeTree };
 
-  explicit TestHarness(int utcOffsetSeconds = 0);
+  // The user's wall clock is the current calendar's (pin it with a ScopedTimeZone), which follows
+  // TZ when a test changes it between turns.
+  TestHarness();
+  // The user's wall clock runs at a fixed offset from UTC, for date picker tests.
+  explicit TestHarness(int utcOffsetSeconds);
   ~TestHarness();
 
   Environment& environment() { return *environment_; }
   ManualClock& clock() { return clock_; }
   VirtualMainQueue& queue() { return queue_; }
+  CurrentCalendar& calendar() { return calendar_; }
   Runtime& runtime() { return runtime_; }
 
   // Sets the root and renders it (running the appear actions that follow).
@@ -119,7 +125,8 @@ class TestHarness {
   ManualClock clock_;
   VirtualMainQueue queue_{clock_};
   Runtime runtime_{queue_};
-  FixedOffsetLocalTime localTime_;
+  CurrentCalendar calendar_;
+  std::unique_ptr<LocalTime> localTime_;
   std::unique_ptr<Environment> environment_;
   mutable std::unique_ptr<Index> index_;
   mutable long indexedRevision_ = -1;

@@ -1,5 +1,6 @@
 #include "platform/ui/TestHarness.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/foundation/Log.hpp"
@@ -91,9 +92,11 @@ TEST(Rows, KeyedRowsKeepTheirIdentityAndTheirOwnHandlers) {
 // --- a sheet owned by its presenter
 
 struct EditorSheet {
+  EditorSheet(bool locked, Action close) : locked(locked), close(std::move(close)) {}
+  EditorSheet(const EditorSheet&) = delete;
   std::string name;
   bool locked = false;
-  std::function<void()> close;
+  Action close;
   View body() const {
     return VStack({TextField("Plant Name", binding(name)), Button("Cancel", close)})
         .interactiveDismissDisabled(locked);
@@ -102,28 +105,16 @@ struct EditorSheet {
 
 struct PresenterView {
   explicit PresenterView(Environment& env) : editor(env.runtime) {}
-  bool showingEditor = false;
+  PresenterView(const PresenterView&) = delete;
   bool lockEditor = false;
   ScreenSlot<EditorSheet> editor;
+  bool showingEditor() const { return editor.isPresented(); }
 
   View body() const {
     return VStack({Text("Plants"), Button("Add", action(this, &PresenterView::add))})
-        .sheet(binding(showingEditor)
-                   .onSet(action(this,
-                                 [](PresenterView& s, bool shown) {
-                                   if (!shown) s.editor.reset();
-                                 })),
-               [this] { return editor ? editor->body() : EmptyView(); });
+        .sheet(editor);
   }
-  void add() {
-    EditorSheet& sheet = editor.emplace();
-    sheet.locked = lockEditor;
-    sheet.close = [this] {
-      showingEditor = false;
-      editor.reset();
-    };
-    showingEditor = true;
-  }
+  void add() { editor.present(lockEditor, editor.dismissAction()); }
 };
 
 TEST(Sheet, PresentsOwnedStateThatEndsWhenItIsSwipedAway) {
@@ -139,11 +130,11 @@ TEST(Sheet, PresentsOwnedStateThatEndsWhenItIsSwipedAway) {
   EXPECT_EQ(h.find(placeholder("Plant Name")).prop("value"), "Kelly");
 
   ASSERT_TRUE(h.dismissSheet());
-  EXPECT_FALSE(screen.showingEditor);
-  EXPECT_FALSE(screen.editor);
+  EXPECT_FALSE(screen.showingEditor());
   ASSERT_TRUE(h.tap(text("Add")));
   EXPECT_EQ(h.find(placeholder("Plant Name")).prop("value"), "") << "a new sheet starts afresh";
   ASSERT_TRUE(h.tap(text("Cancel")));
+  EXPECT_FALSE(screen.showingEditor());
   EXPECT_FALSE(h.exists(kind("sheet")));
 }
 
@@ -157,35 +148,42 @@ TEST(Sheet, ASheetThatMayNotBeSwipedAwayIgnoresADismiss) {
   EXPECT_FALSE(h.dismissSheet());
   ScopedLogCapture log;
   h.send("0.1:dismiss");  // as a display that does not know better would
-  EXPECT_TRUE(screen.showingEditor);
+  EXPECT_TRUE(screen.showingEditor());
   EXPECT_TRUE(log.contains("Ignored an event for an unknown handler: 0.1:dismiss"));
 }
 
-TEST(Sheet, AnItemSheetShowsWhileThereIsAnItemAndSwipingClearsIt) {
+TEST(Sheet, ALetGoScreenLivesUntilItsViewsHeardTheyDisappeared) {
+  struct Watched {
+    explicit Watched(int& disappeared) : disappeared(disappeared) {}
+    Watched(const Watched&) = delete;
+    int& disappeared;
+    View body() const {
+      return Text("Sheet").onDisappear([this] { ++disappeared; });
+    }
+  };
   TestHarness h;
-  std::optional<std::string> selected;
-  h.show([&] {
-    return Button("Open Fern", [&] { selected = "fern"; })
-        .sheet(binding(selected), [](const std::string& id) { return Text("Record " + id); });
-  });
-  EXPECT_FALSE(h.exists(kind("sheet")));
-  ASSERT_TRUE(h.tap(text("Open Fern")));
-  EXPECT_TRUE(h.exists(text("Record fern")));
+  int disappeared = 0;
+  ScreenSlot<Watched> slot(h.runtime());
+  h.show([&] { return Text("Root").sheet(slot); });
+  slot.present(disappeared);
+  h.render();
   ASSERT_TRUE(h.dismissSheet());
-  EXPECT_EQ(selected, std::nullopt);
-  EXPECT_FALSE(h.exists(kind("sheet")));
+  EXPECT_EQ(disappeared, 1) << "the action ran on the screen, which was still alive";
 }
 
 // --- navigation: push, pop, restore; pushed screens keep their state while on the path
 
 struct DetailPage {
+  DetailPage(int item, Navigator<int> navigator) : item(item), navigator(std::move(navigator)) {}
+  DetailPage(const DetailPage&) = delete;
   int item;
-  std::function<void(int)> open;
+  Navigator<int> navigator;
   int likes = 0;
   View body() const {
     return VStack({Text("Item " + std::to_string(item)), Text("Likes " + std::to_string(likes)),
                    Button("Like", action(this, [](DetailPage& s) { ++s.likes; })),
-                   Button("Next", [this] { open(item + 1); })})
+                   NavigationLink(Text("Next"), navigator, item + 1),
+                   Button("Back to the list", [nav = navigator] { nav.removeAll(); })})
         .navigationTitle("Item " + std::to_string(item))
         .navigationBarTitleDisplayMode(TitleDisplayMode::inline_);
   }
@@ -193,22 +191,22 @@ struct DetailPage {
 
 struct ListPage {
   explicit ListPage(Environment& env)
-      : stack(env.runtime, [this](const int& item) {
-          return AnyScreen::make<DetailPage>(item, [this](int next) { stack.push(next); });
+      : stack(env.runtime, [](const int& item, const Navigator<int>& navigator) {
+          return AnyScreen::make<DetailPage>(item, navigator);
         }) {}
+  ListPage(const ListPage&) = delete;
   NavigationStack<int> stack;
 
   View body() const {
+    const Navigator<int> navigator = stack.navigator();
     return stack.view(
         VStack({ForEach(
                    std::vector<int>{1, 2, 3}, [](int i) { return std::to_string(i); },
-                   [this](int i) {
-                     return Button("Open " + std::to_string(i),
-                                   action(this, [i](ListPage& s) { s.stack.push(i); }));
+                   [&](int i) {
+                     return NavigationLink(Text("Open " + std::to_string(i)), navigator, i);
                    })})
             .navigationTitle("Items")
-            .toolbar({ToolbarItem::trailing(
-                Button(Symbol("plus"), action(this, [](ListPage& s) { s.stack.push(99); })))}));
+            .toolbar({ToolbarItem::trailing(NavigationLink(Symbol("plus"), navigator, 99))}));
   }
 };
 
@@ -222,18 +220,17 @@ TEST(Navigation, PushPopAndRestore) {
   ASSERT_TRUE(h.tap(text("Like")));
   ASSERT_TRUE(h.tap(text("Like")));
   ASSERT_TRUE(h.tap(text("Next")));
-  EXPECT_EQ(screen.stack.path(), (std::vector<int>{2, 3}));
+  EXPECT_EQ(screen.stack.routes(), (std::vector<int>{2, 3}));
   EXPECT_TRUE(h.exists(text("Likes 0")));
   EXPECT_EQ(h.findAll(kind("page"), TestHarness::Scope::wholeTree).back().prop("backButton"), true);
 
   ASSERT_TRUE(h.pop());
   EXPECT_TRUE(h.exists(text("Likes 2"))) << "a page still on the path keeps its state";
 
-  const std::vector<int> saved = screen.stack.path();
-  screen.stack.removeAll();
-  h.render();
+  const std::vector<int> saved = screen.stack.routes();
+  ASSERT_TRUE(h.tap(text("Back to the list")));
   EXPECT_TRUE(h.exists(text("Open 1")));
-  screen.stack.setPath(saved);
+  screen.stack.setRoutes(saved);
   h.render();
   EXPECT_TRUE(h.exists(text("Item 2")));
   EXPECT_TRUE(h.exists(text("Likes 0"))) << "a restored page is built afresh";
@@ -259,25 +256,39 @@ TEST(Navigation, APopToADepthThatIsNotThereIsIgnored) {
   EXPECT_EQ(screen.stack.count(), 0u);
 }
 
+TEST(Navigation, HandlesOutlivingTheirStackDoNothing) {
+  TestHarness h;
+  Navigator<int> navigator;
+  NavigationPath path;
+  {
+    ListPage screen(h.environment());
+    navigator = screen.stack.navigator();
+    path = screen.stack.path();
+    navigator.push(1);
+    EXPECT_EQ(path.count(), 1u);
+  }
+  navigator.push(2);
+  path.removeAll();
+  EXPECT_TRUE(path.isEmpty());
+}
+
 // --- appear and disappear, with a delayed step cancelled when its page goes
 
 struct TypingPage {
   TypingPage(Environment& env, std::string sentence, std::vector<std::string>& typed)
-      : env(env), sentence(std::move(sentence)), typed(typed), steps(env.mainQueue) {}
+      : env(env), sentence(std::move(sentence)), typed(typed), scope(env.mainQueue) {}
   Environment& env;
   std::string sentence;
   std::vector<std::string>& typed;
-  DelayedSteps steps;
+  ScreenScope scope;
   std::string shown;
 
   View body() const {
-    return VStack({Text(shown.empty() ? " " : shown)})
-        .onAppear(action(this, &TypingPage::start))
-        .onDisappear(action(this, [](TypingPage& s) { s.steps.cancelAll(); }));
+    return VStack({Text(shown.empty() ? " " : shown)}).onAppear(action(this, &TypingPage::start));
   }
   void start() {
     for (std::size_t k = 0; k < sentence.size(); ++k)
-      steps.after(0.05 * double(k), [this, k] {
+      scope.after(0.05 * double(k), [this, k] {
         shown += sentence[k];
         typed.push_back(sentence.substr(k, 1));
         env.haptics.selection();
@@ -287,7 +298,7 @@ struct TypingPage {
 
 struct PagesView {
   explicit PagesView(Environment& env) : env(env), page(env.runtime) {
-    page.emplace(env, "Hello", typed);
+    page.present(env, "Hello", typed);
   }
   Environment& env;
   int index = 0;
@@ -301,7 +312,7 @@ struct PagesView {
   void next() {
     env.withAnimation(Animation::easeInOut(0.3), [this] {
       ++index;
-      page.emplace(env, "World", typed);
+      page.present(env, "World", typed);
     });
   }
 };
@@ -326,6 +337,92 @@ TEST(Lifecycle, ALeavingPageStopsItsDelayedStepsAndTheNewOneStarts) {
   EXPECT_EQ(screen.typed, (std::vector<std::string>{"H", "e", "W", "o", "r", "l", "d"}));
   EXPECT_EQ(h.haptics().size(), 7u);
   EXPECT_EQ(h.queue().pendingTimerCount(), 0u);
+}
+
+// --- the scope: nothing that captured a screen runs once the screen is gone
+
+TEST(Scope, CancelsStepsAnswersObserversAndQueryCallbacksWithItsScreen) {
+  struct FakeQuery {
+    std::function<void()> changed;
+    void onChange(std::function<void()> callback) { changed = std::move(callback); }
+  };
+  TestHarness h;
+  NotificationCenter center(h.queue());
+  FakeQuery query;
+  std::vector<std::string> ran;
+  std::function<void(bool)> answer;
+  {
+    ScreenScope scope(h.queue());
+    scope.after(0.1, [&] { ran.push_back("step"); });
+    scope.async([&] { ran.push_back("task"); });
+    answer = scope.callback<bool>([&](bool granted) { ran.push_back(granted ? "yes" : "no"); });
+    scope.observe(center, "RefreshPlantList", [&] { ran.push_back("observer"); });
+    scope.onChange(query, [&] { ran.push_back("query"); });
+    answer(true);
+    center.post("RefreshPlantList");
+    query.changed();
+    h.advance(0);
+    EXPECT_THAT(ran, ::testing::UnorderedElementsAre("yes", "query", "observer", "task"));
+    ran.clear();
+    scope.async([&] { ran.push_back("task"); });
+    center.post("RefreshPlantList");
+  }
+  answer(false);
+  query.changed();
+  h.advance(1);
+  EXPECT_TRUE(ran.empty());
+  EXPECT_EQ(center.observerCount("RefreshPlantList"), 0u);
+}
+
+TEST(Scope, CancellingStepsLeavesTheRestInPlace) {
+  TestHarness h;
+  std::vector<std::string> ran;
+  ScreenScope scope(h.queue());
+  scope.after(0.1, [&] { ran.push_back("cancelled"); });
+  auto answer = scope.callback([&] { ran.push_back("answer"); });
+  scope.cancelSteps();
+  scope.after(0.2, [&] { ran.push_back("later"); });
+  answer();
+  h.advance(1);
+  EXPECT_EQ(ran, (std::vector<std::string>{"answer", "later"}));
+}
+
+// --- state kept per row, by key
+
+struct FlagsView {
+  std::vector<std::string> items{"a", "b", "c"};
+  RowState<bool> flagged;
+  View body() const {
+    return VStack({ForEach(
+        items, [](const std::string& i) { return i; },
+        [this](const std::string& i) {
+          return flagged.track(
+              Button(flagged[i] ? i + " flagged" : i, action(this, [i](FlagsView& s) {
+                       s.flagged.set(i, true);
+                     })),
+              i);
+        })});
+  }
+};
+
+TEST(RowState, ARowsStateLeavesWithTheRowAndIsResetWhole) {
+  TestHarness h;
+  FlagsView screen;
+  h.show([&] { return screen.body(); });
+  ASSERT_TRUE(h.tap(text("a")));
+  ASSERT_TRUE(h.tap(text("b")));
+  EXPECT_TRUE(h.exists(text("b flagged")));
+  std::erase(screen.items, "b");
+  h.render();
+  h.advance(0);
+  EXPECT_EQ(screen.flagged.size(), 1u) << "b's state left with its row";
+  screen.items.push_back("b");
+  h.render();
+  EXPECT_TRUE(h.exists(text("b"))) << "a row that comes back starts afresh";
+  EXPECT_TRUE(h.exists(text("a flagged")));
+  screen.flagged.reset();
+  h.render();
+  EXPECT_TRUE(h.exists(text("a")));
 }
 
 // --- tabs, haptics, alerts, pickers

@@ -646,18 +646,18 @@ View presenting(View content, std::optional<View> presented) {
 }
 }  // namespace
 
-View View::sheet(Binding<bool> isPresented, std::function<View()> content) && {
-  if (!content || !isPresented.get()) return presenting(std::move(*this), std::nullopt);
-  View body = content();
+View View::sheet(std::optional<Presentation> presentation) && {
+  if (!presentation) return presenting(std::move(*this), std::nullopt);
+  View body = std::move(presentation->content);
   const bool dismissDisabled = body.node().extras && body.node().extras->dismissDisabled;
   View sheetNode = makeNode(NodeType::sheet, {std::move(body)});
   Node& n = sheetNode.mutableNode();
   if (dismissDisabled) n.props.emplace_back(Prop::dismissDisabled, true);
   // A sheet that may not be swiped away offers no dismiss handler, so a stray event cannot close
   // it.
-  if (!dismissDisabled)
-    n.handlers.push_back({EventKind::dismiss, 0, [isPresented](const Json&) {
-                            isPresented.set(false);
+  if (!dismissDisabled && presentation->dismiss)
+    n.handlers.push_back({EventKind::dismiss, 0, [dismiss = presentation->dismiss](const Json&) {
+                            dismiss();
                             return true;
                           }});
   return presenting(std::move(*this), std::move(sheetNode));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -225,11 +226,15 @@ struct ToolbarItem {
 };
 
 struct Node;
+class View;
+
+// What a sheet shows, and what the person's swipe does to let it go.
+struct Presentation;
 
 // A view: a cheap immutable value describing one node of the tree and everything beneath it.
 // Building one never draws anything; the runtime serialises the tree and the display draws it.
-// Modifiers return a new view and are chained on temporaries, reusing their node instead of
-// copying it; on a named view write std::move(view).padding().
+// Modifiers are chained on temporaries and reuse their node instead of copying it; a named view
+// is modified through std::move(view).padding(), or View(view).padding() to keep it as it is.
 class View {
  public:
   View();             // the empty view
@@ -302,109 +307,19 @@ class View {
   View navigationBarTitleDisplayMode(TitleDisplayMode mode) &&;
   View toolbar(std::vector<ToolbarItem> items) &&;
   View searchable(Binding<std::string> text, std::string prompt) &&;
-  // Presents `content` as a sheet while `isPresented` holds; swiping it away sets it false.
-  View sheet(Binding<bool> isPresented, std::function<View()> content) &&;
-  // Presents a sheet for the item while there is one; swiping it away clears the item.
-  template <class T>
-  View sheet(Binding<std::optional<T>> item,
-             std::type_identity_t<std::function<View(const T&)>> content) && {
-    auto present = item.get();
-    Binding<bool> shown([item] { return item.get().has_value(); },
-                        [item](bool on) {
-                          if (!on) item.set(std::nullopt);
-                        });
-    if (!present) return std::move(*this).sheet(shown, nullptr);
-    return std::move(*this).sheet(shown, [content, value = *present] { return content(value); });
+  // Presents a sheet while there is a presentation (a ScreenSlot's, usually: `.sheet(editor_)`);
+  // the person swiping it away runs its dismiss action.
+  View sheet(std::optional<Presentation> presentation) &&;
+  template <class Slot>
+    requires requires(const Slot& slot) {
+      { slot.presentation() } -> std::same_as<std::optional<Presentation>>;
+    }
+  View sheet(const Slot& slot) && {
+    return std::move(*this).sheet(slot.presentation());
   }
   View interactiveDismissDisabled(bool isDisabled = true) &&;
   View alert(std::string title, Binding<bool> isPresented, std::vector<AlertButton> buttons,
              std::string message = {}) &&;
-
-  // The same modifiers on a named view, which stays as it is.
-  View padding(double length = 16) const& { return View(*this).padding(length); }
-  View padding(Edge edges, double length = 16) const& { return View(*this).padding(edges, length); }
-  View padding(EdgeInsets insets) const& { return View(*this).padding(insets); }
-  View frame(const Frame& frame) const& { return View(*this).frame(frame); }
-  View aspectRatio(double ratio, ContentMode mode = ContentMode::fit) const& {
-    return View(*this).aspectRatio(ratio, mode);
-  }
-  View background(Color color) const& { return View(*this).background(color); }
-  View background(const Gradient& gradient) const& { return View(*this).background(gradient); }
-  View background(View view, Alignment alignment = Alignment::center) const& {
-    return View(*this).background(std::move(view), alignment);
-  }
-  View overlay(View view, Alignment alignment = Alignment::center) const& {
-    return View(*this).overlay(std::move(view), alignment);
-  }
-  View clipShape(const Shape& shape) const& { return View(*this).clipShape(shape); }
-  View cornerRadius(double radius) const& { return View(*this).cornerRadius(radius); }
-  View opacity(double value) const& { return View(*this).opacity(value); }
-  View offset(double x, double y) const& { return View(*this).offset(x, y); }
-  View ignoresSafeArea(Edge edges = Edge::all) const& { return View(*this).ignoresSafeArea(edges); }
-  View font(const Font& font) const& { return View(*this).font(font); }
-  View fontWeight(FontWeight weight) const& { return View(*this).fontWeight(weight); }
-  View bold() const& { return View(*this).bold(); }
-  View italic() const& { return View(*this).italic(); }
-  View foregroundColor(Color color) const& { return View(*this).foregroundColor(color); }
-  View tint(Color color) const& { return View(*this).tint(color); }
-  View lineLimit(std::optional<int> lines) const& { return View(*this).lineLimit(lines); }
-  View multilineTextAlignment(TextAlignment alignment) const& {
-    return View(*this).multilineTextAlignment(alignment);
-  }
-  View lineSpacing(double spacing) const& { return View(*this).lineSpacing(spacing); }
-  View preferredColorScheme(ColorScheme scheme) const& {
-    return View(*this).preferredColorScheme(scheme);
-  }
-  View disabled(bool isDisabled = true) const& { return View(*this).disabled(isDisabled); }
-  View listRowBackground(Color color) const& { return View(*this).listRowBackground(color); }
-  View resizable() const& { return View(*this).resizable(); }
-  View scaledToFill() const& { return View(*this).scaledToFill(); }
-  View scaledToFit() const& { return View(*this).scaledToFit(); }
-  View renderingTemplate() const& { return View(*this).renderingTemplate(); }
-  View fill(Color color) const& { return View(*this).fill(color); }
-  View fill(const Gradient& gradient) const& { return View(*this).fill(gradient); }
-  View stroke(Color color, double lineWidth = 1, std::vector<double> dash = {}) const& {
-    return View(*this).stroke(color, lineWidth, std::move(dash));
-  }
-  View buttonStyle(ButtonStyle style) const& { return View(*this).buttonStyle(style); }
-  View labelsHidden() const& { return View(*this).labelsHidden(); }
-  View accessibilityLabel(std::string label) const& {
-    return View(*this).accessibilityLabel(std::move(label));
-  }
-  View id(std::string key) const& { return View(*this).id(std::move(key)); }
-  View onTapGesture(Action action) const& { return View(*this).onTapGesture(std::move(action)); }
-  View onAppear(Action action) const& { return View(*this).onAppear(std::move(action)); }
-  View onDisappear(Action action) const& { return View(*this).onDisappear(std::move(action)); }
-  View transition(Transition transition, std::optional<Animation> animation = std::nullopt) const& {
-    return View(*this).transition(transition, animation);
-  }
-  View repeatingAnimation(AnimatedProperty property, double from, double to,
-                          const Animation& animation) const& {
-    return View(*this).repeatingAnimation(property, from, to, animation);
-  }
-  View navigationTitle(std::string title) const& {
-    return View(*this).navigationTitle(std::move(title));
-  }
-  View navigationBarTitleDisplayMode(TitleDisplayMode mode) const& {
-    return View(*this).navigationBarTitleDisplayMode(mode);
-  }
-  View toolbar(std::vector<ToolbarItem> items) const& {
-    return View(*this).toolbar(std::move(items));
-  }
-  View searchable(Binding<std::string> text, std::string prompt) const& {
-    return View(*this).searchable(std::move(text), std::move(prompt));
-  }
-  View sheet(Binding<bool> isPresented, std::function<View()> content) const& {
-    return View(*this).sheet(std::move(isPresented), std::move(content));
-  }
-  View interactiveDismissDisabled(bool isDisabled = true) const& {
-    return View(*this).interactiveDismissDisabled(isDisabled);
-  }
-  View alert(std::string title, Binding<bool> isPresented, std::vector<AlertButton> buttons,
-             std::string message = {}) const& {
-    return View(*this).alert(std::move(title), std::move(isPresented), std::move(buttons),
-                             std::move(message));
-  }
 
   // Used by the factories and the runtime.
   Node& mutableNode();
@@ -414,6 +329,11 @@ class View {
   View animationTie(const Animation& animation, std::size_t value) &&;
   View wrap(NodeType type) &&;
   std::shared_ptr<Node> node_;
+};
+
+struct Presentation {
+  View content;
+  Action dismiss;
 };
 
 // A property value: null, bool, number, static text, owned text, colour, gradient, shape,

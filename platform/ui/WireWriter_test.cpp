@@ -140,7 +140,10 @@ TEST(WireWriter, NumbersColoursGradientsAndStrokes) {
 
 TEST(WireWriter, PresentingWrapperKeepsTheContentsIdentityWhetherOrNotASheetIsShown) {
   bool shown = false;
-  auto view = [&] { return Text("content").sheet(binding(shown), [] { return Text("sheet"); }); };
+  auto view = [&] {
+    return Text("content").sheet(shown ? std::optional<Presentation>({Text("sheet"), [] {}})
+                                       : std::nullopt);
+  };
   Json closed = written(view());
   shown = true;
   Json open = written(view());
@@ -179,8 +182,8 @@ TEST(WireWriter, NestedPaddingsBecomeOneUnlessTheInnerOneIsItsOwnNode) {
 
 TEST(WireWriter, AModifierOnANamedViewLeavesItAsItWas) {
   const View card = Text("Card").font(Font::headline);
-  View padded = card.padding(8);
-  View red = card.foregroundColor(Color::red);
+  View padded = View(card).padding(8);
+  View red = View(card).foregroundColor(Color::red);
   EXPECT_EQ(written(card)["s"], Json::parse(R"({"font":{"style":"headline"}})"));
   EXPECT_EQ(written(padded)["c"][0]["s"], written(card)["s"]);
   EXPECT_TRUE(written(red)["s"].contains("color"));

@@ -1,4 +1,4 @@
-#include "app/shell/ColorFromHex.hpp"
+#include "app/shell/base/ColorFromHex.hpp"
 
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/base/AppEntryManager.hpp"
 #include "platform/defaults/UserDefaults.hpp"
 #include "platform/foundation/Bundle.hpp"
 #include "platform/foundation/NotificationCenter.hpp"
@@ -8,14 +9,14 @@
 
 namespace verdeo {
 
-// What the app entry hands every screen: the platform's environment and the app's services,
-// all owned by the entry for the life of the process.
-struct AppEnvironment {
-  const platform::ui::Environment& ui;
+// What the app entry hands every screen: the platform's environment and the app's services, all
+// owned by the entry for the life of the process.
+struct AppEnvironment : platform::ui::Environment {
   platform::store::ModelContext& modelContext;
   platform::NotificationCenter& notificationCenter;
   platform::UserDefaults& standardDefaults;
   const platform::Bundle& bundle;
+  AppEntryManager& appEntryManager;
 };
 
 }  // namespace verdeo

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/shell/ColorFromHex.hpp"
+#include "app/shell/base/ColorFromHex.hpp"
 
 namespace verdeo {
 namespace {

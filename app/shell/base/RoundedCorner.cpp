@@ -1,4 +1,4 @@
-#include "app/shell/RoundedCorner.hpp"
+#include "app/shell/base/RoundedCorner.hpp"
 
 #include <algorithm>
 #include <cstdio>

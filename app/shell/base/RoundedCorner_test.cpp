@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/shell/RoundedCorner.hpp"
+#include "app/shell/base/RoundedCorner.hpp"
 
 namespace verdeo {
 namespace {

@@ -1,9 +1,9 @@
-#include "app/shell/BackgroundView.hpp"
+#include "app/shell/base/BackgroundView.hpp"
 
 #include <cmath>
 
-#include "app/shell/ColorFromHex.hpp"
-#include "app/shell/Palette.hpp"
+#include "app/shell/base/ColorFromHex.hpp"
+#include "app/shell/base/Palette.hpp"
 #include "platform/ui/Ui.hpp"
 
 namespace verdeo {

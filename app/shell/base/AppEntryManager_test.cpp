@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/shell/AppEntryManager.hpp"
+#include "app/shell/base/AppEntryManager.hpp"
 #include "platform/testing/TempDirectory.hpp"
 
 namespace verdeo {

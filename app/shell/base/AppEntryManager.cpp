@@ -1,4 +1,4 @@
-#include "app/shell/AppEntryManager.hpp"
+#include "app/shell/base/AppEntryManager.hpp"
 
 #include "platform/foundation/Log.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/shell/BackgroundView.hpp"
+#include "app/shell/base/BackgroundView.hpp"
 #include "platform/ui/TestHarness.hpp"
 
 namespace verdeo {
