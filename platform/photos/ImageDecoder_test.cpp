@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <ostream>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -40,6 +41,7 @@ std::vector<CheckCase> checkCases() {
     return Rgb{static_cast<std::uint8_t>(x * y * 7), static_cast<std::uint8_t>(x * 13 + y),
                static_cast<std::uint8_t>(y * 11)};
   }));
+  const Bytes progressive = progressiveJpegOf(gradient({40, 30}));
   const Bytes png = pngOf(gradient({40, 30}));
   Bytes flippedIdat = png;
   flippedIdat[png.size() / 2] ^= 0x55;
@@ -66,6 +68,8 @@ std::vector<CheckCase> checkCases() {
       {"jpegClaimingHugeSides", jpegClaiming(jpeg, {60000, 60000}), std::nullopt, "too large"},
       {"jpegClaimingTooManyPixels", jpegClaiming(jpeg, {9000, 9000}), std::nullopt, "too large"},
       {"jpegClaimingMorePixelsThanItHas", jpegClaiming(jpeg, {400, 300}), std::nullopt},
+      {"progressiveJpeg", progressive, PixelSize{40, 30}},
+      {"progressiveJpegCutInItsScans", cutTo(progressive, middleOfScan(progressive)), std::nullopt},
       {"png", png, PixelSize{40, 30}},
       {"pngInterlaced", pngOf(gradient({40, 30}), true), PixelSize{40, 30}},
       {"pngGrey", pngOf({40, 30}, PNG_COLOR_TYPE_GRAY, grey), PixelSize{40, 30}},
@@ -110,6 +114,48 @@ TEST(CheckImage, SurvivesEveryTruncationOfAJpegAndAPng) {
       EXPECT_FALSE(checkImage(cutTo(whole, length)).ok()) << "prefix of " << length << " bytes";
     EXPECT_TRUE(checkImage(whole).ok());
   }
+}
+
+TEST(CheckImage, DamagedBytesNeverCrashAndAgreeWithDecoding) {
+  // Random bit flips land in headers, tables, entropy-coded data and checksums alike. The check
+  // and the full decode must agree on every one, since screens ask the one and draw the other.
+  Image busy = paint({48, 32}, [](int x, int y) {
+    return Rgb{static_cast<std::uint8_t>(x * y * 5), static_cast<std::uint8_t>(x * 9 + y * 3),
+               static_cast<std::uint8_t>(y * 7)};
+  });
+  std::mt19937 random(20261211);
+  int decodable = 0;
+  for (const Bytes& whole : {jpegOf(busy), pngOf(busy, true)}) {
+    for (int round = 0; round < 400; ++round) {
+      Bytes damaged = whole;
+      for (std::uint32_t flips = 1 + random() % 3; flips > 0; --flips)
+        damaged[random() % damaged.size()] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+      auto checked = checkImage(damaged);
+      auto decoded = decodeImage(damaged);
+      ASSERT_EQ(checked.ok(), decoded.ok())
+          << "round " << round << ": "
+          << (checked.ok() ? decoded.error().description : checked.error().description);
+      if (checked.ok()) {
+        ASSERT_EQ(*checked, decoded->size) << "round " << round;
+        ++decodable;
+      }
+    }
+  }
+  // Some flips are harmless (inside a comment or an ancillary chunk, or a changed but valid
+  // coefficient), so both outcomes were exercised.
+  EXPECT_GT(decodable, 0);
+  EXPECT_LT(decodable, 800);
+}
+
+TEST(CheckImage, AProgressiveJpegNeedingMoreMemoryThanAllowedDoesNotDecode) {
+  // Its coefficient buffers for 400x300 take about 360 KB, beyond the 200 KB allowed here; the
+  // same picture decodes with the default allowance.
+  Bytes jpeg = progressiveJpegOf(gradient({400, 300}));
+  DecodeLimits tight;
+  tight.maxCodecMemory = 200 * 1024;
+  EXPECT_FALSE(checkImage(jpeg, tight).ok());
+  EXPECT_FALSE(decodeImage(jpeg, tight).ok());
+  EXPECT_TRUE(checkImage(jpeg).ok());
 }
 
 TEST(DecodeImage, PngPixelsComeOutExactlyAsWritten) {

@@ -3,12 +3,17 @@
 // Small pictures made on the spot for the photo tests, and ways to damage them.
 
 #include <libexif/exif-data.h>
+// jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
 #include <png.h>
+#include <stddef.h>
+#include <stdio.h>
 #include <zlib.h>
 
 #include <array>
 #include <csetjmp>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
@@ -60,6 +65,34 @@ inline bool near(Rgb actual, Rgb expected, int tolerance = 24) {
 
 inline Bytes jpegOf(const Image& image) {
   return encodeJpeg(image, 0.9).value();
+}
+
+// A progressive JPEG, as some cameras and most web tools write them: the decoder must buffer the
+// whole picture's coefficients before the first row comes out.
+inline Bytes progressiveJpegOf(const Image& image) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long length = 0;
+  jpeg_mem_dest(&info, &buffer, &length);
+  info.image_width = static_cast<JDIMENSION>(image.size.width);
+  info.image_height = static_cast<JDIMENSION>(image.size.height);
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_simple_progression(&info);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    auto* row = const_cast<JSAMPROW>(image.pixel(0, static_cast<int>(info.next_scanline)));
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  Bytes out(buffer, buffer + length);
+  std::free(buffer);
+  return out;
 }
 
 // A PNG of 8-bit `samples` in libpng's `colorType` (rows packed, no padding).
