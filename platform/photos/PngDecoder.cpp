@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform::photos::codec {
@@ -105,15 +106,19 @@ Result<Decoded> decodePng(std::span<const std::uint8_t> bytes, const DecodeLimit
   }
   if (output == Output::pixels) {
     // Laid over black, which is what a JPEG made from the picture shows where it was clear.
-    Image& image = decoded.pixels;
-    image.size = decoded.stored;
-    image.rgb.resize(session.pixels.size() / 4 * 3);
-    const std::uint8_t* from = session.pixels.data();
-    std::uint8_t* to = image.rgb.data();
-    for (std::size_t n = session.pixels.size() / 4; n > 0; --n, from += 4, to += 3) {
+    // Packed to RGB in place, since each pixel's RGB lands at or before where its RGBA was
+    // read: a large picture never holds both copies at once.
+    std::size_t count = session.pixels.size() / 4;
+    std::uint8_t* data = session.pixels.data();
+    for (std::size_t n = 0; n < count; ++n) {
+      const std::uint8_t* from = data + n * 4;
+      std::uint8_t* to = data + n * 3;
       unsigned alpha = from[3];
       for (int c = 0; c < 3; ++c) to[c] = static_cast<std::uint8_t>((from[c] * alpha + 127) / 255);
     }
+    session.pixels.resize(count * 3);
+    decoded.pixels.size = decoded.stored;
+    decoded.pixels.rgb = std::move(session.pixels);
   }
   return decoded;
 }
