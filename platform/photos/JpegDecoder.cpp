@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// jpeglib.h needs FILE and size_t declared before it.
+// After <cstdio>: jpeglib.h needs FILE and size_t declared before it.
 #include <jerror.h>
 #include <jpeglib.h>
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+// After <cstdio>: jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
 namespace platform::photos {

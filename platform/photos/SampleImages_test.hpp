@@ -3,21 +3,21 @@
 // Small pictures made on the spot for the photo tests, and ways to damage them.
 
 #include <libexif/exif-data.h>
-// jpeglib.h needs FILE and size_t declared before it.
-#include <jpeglib.h>
 #include <png.h>
-#include <stddef.h>
-#include <stdio.h>
 #include <zlib.h>
 
 #include <array>
 #include <csetjmp>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <stdexcept>
 #include <vector>
+
+// After <cstdio> and <cstddef>: jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
 
 #include "platform/photos/Image.hpp"
 #include "platform/photos/JpegEncoder.hpp"
