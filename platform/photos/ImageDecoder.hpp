@@ -11,7 +11,8 @@ namespace platform::photos {
 
 // What a decoder agrees to take on. Anything bigger is answered as "does not decode" before a
 // pixel is allocated, so a small file that declares a huge picture (a decompression bomb) costs
-// nothing. The defaults take any photo a phone camera makes, panoramas included.
+// nothing. The defaults take the photos of today's phone cameras (48 megapixels and less); a
+// panorama beyond 64 megapixels is refused with the rest.
 struct DecodeLimits {
   int maxSide = 32768;
   std::int64_t maxPixels = 64'000'000;
