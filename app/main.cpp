@@ -62,6 +62,7 @@ int run(const verdeo::CommandLine& line) {
   ui::Runtime runtime(queue);
   ui::CalendarLocalTime localTime(userCalendar);
   AppEntryManager appEntryManager(standardDefaults);
+  platform::photos::DecodeCheckCache photoChecks;
   AppEnvironment environment{
       {queue, clock, runtime, runtime.haptics(), localTime, userCalendar},
       context,
@@ -69,6 +70,7 @@ int run(const verdeo::CommandLine& line) {
       standardDefaults,
       bundle,
       appEntryManager,
+      photoChecks,
   };
   VerdeoApp app(environment);
 

@@ -148,8 +148,7 @@ View ActivitiesView::careSection() const {
                            const std::string key = plant->id().string();
                            TaskRow row{*plant,
                                        action(this, [plant](ActivitiesView& s) { s.tapDone(plant); }),
-                                       isCompleting_[key],
-                                       plant->hasImageData()};
+                                       isCompleting_[key], pictureDecodes(*plant)};
                            return isCompleting_.track(row.body(), key);
                          })});
   }
@@ -163,6 +162,15 @@ View ActivitiesView::careSection() const {
       .frame({.maxWidth = infinity, .alignment = Alignment::leading})
       .padding(Edge::horizontal, 20)
       .id(refreshID.string());
+}
+
+bool ActivitiesView::pictureDecodes(const Plant& plant) const {
+  if (!plant.hasImageData()) return false;
+  // The bytes are read and decoded once per photo version; a list redrawn later only asks.
+  return env_.photoChecks.decodes(plant.imageURL(), [&plant] {
+    const auto& bytes = plant.imageData();
+    return bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>();
+  });
 }
 
 View ActivitiesView::toolbarSymbol(const char* symbol) const {

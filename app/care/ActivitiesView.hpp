@@ -47,6 +47,7 @@ class ActivitiesView {
   platform::ui::View careSection() const;
   platform::ui::View toolbarSymbol(const char* symbol) const;
   std::string dayTitle() const;
+  bool pictureDecodes(const Plant& plant) const;
 
   void appear();
   void plantsChanged();

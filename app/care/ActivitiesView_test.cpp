@@ -5,6 +5,7 @@
 #include "app/model/PlantStore.hpp"
 #include "app/testing/AppHarness.hpp"
 #include "platform/foundation/Calendar.hpp"
+#include "platform/photos/JpegEncoder.hpp"
 #include "platform/testing/ScopedTimeZone.hpp"
 #include "platform/testing/TempDirectory.hpp"
 
@@ -203,6 +204,25 @@ std::string zoneName(const ::testing::TestParamInfo<const char*>& zone) {
   std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
   return name;
 }
+TEST_P(TodayScreen, APhotoShowsWhenItDecodesAndTheLeafOtherwise) {
+  platform::photos::Image pixels{{4, 4}, std::vector<std::uint8_t>(4 * 4 * 3, 0x80)};
+  auto jpeg = platform::photos::encodeJpeg(pixels, 0.8).value();
+  auto good = app.addPlant("Fern", CareFrequency::daily, daysAgo(1));
+  auto bad = app.addPlant("Ivy", CareFrequency::daily, daysAgo(1));
+  good->setImageData(jpeg);
+  bad->setImageData(platform::store::Bytes(jpeg.begin(), jpeg.begin() + 40));  // cut short
+  ASSERT_TRUE(app.context().save());
+  show();
+  auto& h = app.h;
+  const auto row = [&](const char* name) {
+    return h.find(kind("hstack") && platform::ui::containing(text(name)));
+  };
+  EXPECT_EQ(TestHarness::find(kind("image"), row("Fern")).prop("src"), good->imageURL());
+  EXPECT_FALSE(TestHarness::find(kind("image"), row("Ivy")));
+  EXPECT_TRUE(TestHarness::find(symbol("leaf.fill"), row("Ivy")));
+  EXPECT_EQ(app.photoChecks.size(), 2u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Zones, TodayScreen, ::testing::Values("Europe/Rome", "America/New_York"),
                          zoneName);
 

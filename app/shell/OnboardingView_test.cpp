@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/model/PlantStore.hpp"
+#include "app/testing/AppHarness.hpp"
 #include "app/shell/VerdeoApp.hpp"
 #include "platform/foundation/Graphemes.hpp"
 #include "platform/testing/TempDirectory.hpp"
@@ -18,22 +18,12 @@ using platform::ui::textContaining;
 // The app on a fresh data folder, shown in the headless harness.
 struct Launch {
   explicit Launch(const std::filesystem::path& dataDirectory)
-      : defaults(platform::UserDefaults::standard(dataDirectory)),
-        store(std::move(openPlantStore(dataDirectory / "app" / "Verdeo.store", h.queue()).value())),
-        center(h.queue()),
-        bundle(dataDirectory),
-        entry(defaults),
-        environment{h.environment(), store->mainContext(), center, defaults, bundle, entry},
-        app(environment) {
+      : services(dataDirectory), h(services.h), entry(services.entry), app(services.environment) {
     h.show([this] { return app.body(); });
   }
-  platform::ui::TestHarness h;
-  platform::UserDefaults defaults;
-  std::unique_ptr<platform::store::Store> store;
-  platform::NotificationCenter center;
-  platform::Bundle bundle;
-  AppEntryManager entry;
-  AppEnvironment environment;
+  AppHarness services;
+  platform::ui::TestHarness& h;
+  AppEntryManager& entry;
   VerdeoApp app;
 
   VerdeoStorytellingView& page() { return *app.onboarding()->storytellingPage(); }

@@ -11,7 +11,7 @@ AppHarness::AppHarness(const std::filesystem::path& dataDirectory)
       center(h.queue()),
       bundle(dataDirectory),
       entry(defaults),
-      environment{h.environment(), store->mainContext(), center, defaults, bundle, entry} {}
+      environment{h.environment(), store->mainContext(), center, defaults, bundle, entry, photoChecks} {}
 
 std::shared_ptr<Plant> AppHarness::addPlant(std::string name, CareFrequency frequency,
                                             platform::Date lastCare) {

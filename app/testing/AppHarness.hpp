@@ -28,6 +28,7 @@ class AppHarness {
   platform::NotificationCenter center;
   platform::Bundle bundle;
   AppEntryManager entry;
+  platform::photos::DecodeCheckCache photoChecks;
   AppEnvironment environment;
 
   platform::store::ModelContext& context() { return store->mainContext(); }

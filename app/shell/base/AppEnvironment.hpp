@@ -4,6 +4,7 @@
 #include "platform/defaults/UserDefaults.hpp"
 #include "platform/foundation/Bundle.hpp"
 #include "platform/foundation/NotificationCenter.hpp"
+#include "platform/photos/DecodeCheckCache.hpp"
 #include "platform/store/ModelContext.hpp"
 #include "platform/ui/Environment.hpp"
 
@@ -17,6 +18,8 @@ struct AppEnvironment : platform::ui::Environment {
   platform::UserDefaults& standardDefaults;
   const platform::Bundle& bundle;
   AppEntryManager& appEntryManager;
+  // Whether a stored photo decodes, asked once per photo version.
+  platform::photos::DecodeCheckCache& photoChecks;
 };
 
 }  // namespace verdeo
