@@ -52,7 +52,7 @@ std::vector<Article> makeChallenges() {
           {"Site Assessment",
            "Find the brightest window in or near your kitchen; most culinary herbs need at least "
            "6 hours of direct sun a day. Measure the light with a light-meter app at noon and "
-           "aim for 1,000 foot-candles or more. Note drafts and heaters within 1 metre.",
+           "aim for 1,000 foot-candles or more. Note drafts and heaters within 1 meter.",
            "A south-facing window is ideal in the northern hemisphere; if you have none, plan "
            "for a grow light."},
           {"Herb Selection",
@@ -76,7 +76,7 @@ std::vector<Article> makeChallenges() {
           {"Care Routine",
            "Check the soil every day with a finger: water basil, parsley and chives when the top "
            "2 cm are dry, rosemary and thyme only when the top half is dry. Turn pots a quarter "
-           "turn every 3 days, and feed every 2 weeks with a liquid fertiliser at half strength.",
+           "turn every 3 days, and feed every 2 weeks with a liquid fertilizer at half strength.",
            "Water in the morning so the leaves dry during the day, which helps prevent fungal "
            "disease."},
           {"Harvest & Preservation",
@@ -87,14 +87,14 @@ std::vector<Article> makeChallenges() {
            "leaves bitter."},
       },
       {"15 cm pots with drainage holes", "Saucers or a drip tray", "Peat-free potting mix",
-       "Perlite or horticultural grit", "Young herb plants", "Balanced liquid fertiliser",
+       "Perlite or horticultural grit", "Young herb plants", "Balanced liquid fertilizer",
        "Small pruning scissors"},
-      {"Cutting basil above the second leaf pair from the top doubles the number of shoots "
-       "within about 2 weeks.",
-       "Herbs grown in full sun contain up to twice the aromatic oils of the same herbs grown in "
-       "shade.",
+      {"Cutting basil just above a leaf pair turns one stem into two, doubling its growing tips "
+       "within 2 weeks.",
+       "Herbs grown with 6 or more hours of sun build far more aromatic oils than the same herbs "
+       "grown in shade.",
        "Harvesting in mid-morning, after the dew has dried, gives leaves with the strongest "
-       "flavour and aroma.",
+       "flavor and aroma.",
        "Rosemary and thyme come from Mediterranean slopes, so let them dry out between waterings "
        "like succulents.",
        "A grow light 20 cm above herbs for 14 hours a day keeps them as productive in winter as "
@@ -113,7 +113,7 @@ std::vector<Article> makeChallenges() {
       {
           {"Garden Planning",
            "Pick a spot with at least 6 to 8 hours of direct sun and access to water. Sketch "
-           "beds no wider than 1.2 m so you can reach the centre without stepping on the soil, "
+           "beds no wider than 1.2 m so you can reach the center without stepping on the soil, "
            "and plan 3 to 4 families of crops to rotate each year.",
            "Put the crops you harvest most often, such as salad and herbs, closest to your "
            "kitchen door."},
@@ -126,7 +126,7 @@ std::vector<Article> makeChallenges() {
           {"Variety Selection",
            "Choose varieties suited to your climate and space: compact bush beans, cherry "
            "tomatoes, loose-leaf lettuce, radishes and courgettes are productive in small "
-           "gardens. Check the days to harvest on each seed packet and favour disease-resistant "
+           "gardens. Check the days to harvest on each seed packet and favor disease-resistant "
            "varieties.",
            "Radishes are ready in about 4 weeks, so sow a row of them to see early results while "
            "slower crops grow."},
@@ -164,7 +164,7 @@ std::vector<Article> makeChallenges() {
            "new fruit."},
       },
       {"Garden fork", "Well-rotted compost", "Soil pH test kit", "Vegetable seeds and seedlings",
-       "Bamboo stakes 1.5 to 2 m", "Soft garden twine", "Straw mulch", "Organic liquid fertiliser",
+       "Bamboo stakes 1.5 to 2 m", "Soft garden twine", "Straw mulch", "Organic liquid fertilizer",
        "Fine insect netting"},
       {"Crop rotation over a 3 to 4 year cycle prevents soil-borne diseases and the build-up of "
        "pests in the soil.",
@@ -181,7 +181,7 @@ std::vector<Article> makeChallenges() {
       "mulch and check for pests. Week 8: harvest and resow."));
   challenges.push_back(challenge(
       "Propagation mastery workshop",
-      "Multiply your favourite houseplants for free by learning to take cuttings, root them in "
+      "Multiply your favorite houseplants for free by learning to take cuttings, root them in "
       "water and move them into soil.",
       "propogation-workshop01", "6 weeks", "Intermediate", ChallengeCategory::propagation,
       "Propagation is how one healthy plant becomes many, and it is the surest way to learn how "
@@ -197,7 +197,7 @@ std::vector<Article> makeChallenges() {
            "Cuttings from a stressed or sick plant root slowly, so always start from your "
            "strongest plant."},
           {"Cutting Preparation",
-           "Sterilise sharp scissors with rubbing alcohol. Cut stems 10 to 15 cm long just below "
+           "Sterilize sharp scissors with rubbing alcohol. Cut stems 10 to 15 cm long just below "
            "a node, the bump where a leaf meets the stem, so that each cutting has 1 to 3 nodes. "
            "Remove the leaves from the lowest node and let aroid cuttings rest for 30 minutes.",
            "Roots grow from the nodes, so a cutting without a node will never root, however long "
@@ -249,7 +249,7 @@ std::vector<Article> makeChallenges() {
       "seasonal-wellness01", "12 weeks", "Advanced", ChallengeCategory::seasonal,
       "Houseplants feel the seasons even indoors: the length of the day, the angle of the sun, "
       "the warmth of the room and the dryness of heated air all change their needs from month to "
-      "month. In this twelve-week programme you will prepare your collection for winter, manage "
+      "month. In this twelve-week program you will prepare your collection for winter, manage "
       "humidity and extra light, then wake it up for spring, push summer growth and ease it into "
       "autumn, with a monitoring routine that keeps you ahead.",
       {
@@ -262,7 +262,7 @@ std::vector<Article> makeChallenges() {
           {"Winter Preparation Protocol",
            "As days shorten, move plants 30 to 50 cm closer to windows and away from radiators "
            "and cold glass. Reduce watering by about half, checking the soil before every drink, "
-           "and stop fertilising most plants until early spring. Clean windows to gain light.",
+           "and stop fertilizing most plants until early spring. Clean windows to gain light.",
            "Cold glass at night can chill leaves that touch it, so keep foliage at least 10 cm "
            "from the window."},
           {"Humidity Management Systems",
@@ -281,23 +281,23 @@ std::vector<Article> makeChallenges() {
            "When new growth appears in early spring, increase watering gradually and start "
            "feeding at half strength every 4 weeks. Repot plants whose roots fill their pots, "
            "using fresh mix and a pot 2 to 5 cm wider. Prune leggy stems by up to one third.",
-           "Wait for the first new leaves before feeding, because fertiliser on a dormant plant "
+           "Wait for the first new leaves before feeding, because fertilizer on a dormant plant "
            "only builds up salts."},
           {"Summer Growth Optimization",
            "Feed every 2 weeks at half strength. Water when the top 2 to 5 cm are dry, which may "
            "mean twice as often as in winter. Shield plants from midday sun in south windows, "
            "and move tough plants outside into shade once nights stay above 12 °C.",
-           "Acclimatise plants going outdoors over 10 days, starting with 1 hour of shade a day "
+           "Acclimatize plants going outdoors over 10 days, starting with 1 hour of shade a day "
            "and adding more."},
           {"Autumn Transition Planning",
            "Bring outdoor plants inside before nights drop below 10 °C, after checking them and "
            "rinsing off any pests. Taper feeding to every 6 to 8 weeks, reduce watering as "
-           "growth slows, and move plants back towards the light as the sun sinks lower.",
+           "growth slows, and move plants back toward the light as the sun sinks lower.",
            "Quarantine plants that summered outdoors for 2 weeks before they rejoin the rest of "
            "your collection."},
           {"Year-Round Monitoring System",
            "Keep a plant journal or use the app to record watering, feeding and repotting dates. "
-           "Inspect every plant once a week for pests, new growth and leaf colour, and review "
+           "Inspect every plant once a week for pests, new growth and leaf color, and review "
            "light and humidity each season. Adjust care as soon as a plant shows stress.",
            "A weekly 10-minute check catches most problems while they are still small and easy "
            "to fix."},
@@ -306,11 +306,11 @@ std::vector<Article> makeChallenges() {
        "Full-spectrum LED grow light", "Plug-in timer", "Plant journal"},
       {"Most tropical houseplants slow down when days are shorter than about 11 hours, so cut "
        "water and food then.",
-       "Leaf-drop after a move is called acclimatisation shock, and it fades within 2 to 4 weeks "
+       "Leaf-drop after a move is called acclimatization shock, and it fades within 2 to 4 weeks "
        "in stable conditions.",
        "Day length, not temperature, triggers dormancy in many plants, which is why grow-light "
        "timers work so well.",
-       "Grouping plants creates a humid microclimate that can be 10 to 20 % more humid than the "
+       "Grouping plants creates a humid microclimate that can be 5 to 10 % more humid than the "
        "rest of the room.",
        "Repot in the 4 weeks after new spring growth appears, when roots regrow fastest and "
        "recover from damage."},
