@@ -22,6 +22,8 @@ if(VERDEO_FUZZ)
   endif()
   # Every library gets libFuzzer's coverage hooks, so the fuzzer sees inside the code it drives.
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  # The warning list is written for GCC; clang need not hear about the options it lacks.
+  add_compile_options(-Wno-unknown-warning-option)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
