@@ -206,6 +206,15 @@ TEST_F(ExpertCatalogue, SearchesNameSpeciesAndDescriptionOnlyInFileOrder) {
   EXPECT_EQ(searchFor(*model, ""), names(model->allPlants()));
 }
 
+TEST_F(ExpertCatalogue, LetterCaseFollowsTheUsersLocale) {
+  auto model = loadedModel();
+  EXPECT_EQ(searchFor(*model, "LILY"), std::vector<std::string>{"Peace Lily"});
+  // In Turkish the capital of "i" is "İ"; "I" is the capital of the dotless "ı".
+  platform::testing::ScopedLocale turkish("tr_TR");
+  EXPECT_TRUE(searchFor(*model, "LILY").empty());
+  EXPECT_EQ(searchFor(*model, "LİLY"), std::vector<std::string>{"Peace Lily"});
+}
+
 TEST_F(ExpertCatalogue, ARetryShowsTheWholeCatalogueUntilTheSearchNextChanges) {
   auto model = loadedModel();
   writeFile("nonsense");
