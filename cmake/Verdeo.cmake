@@ -16,6 +16,17 @@ if(VERDEO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(VERDEO_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "VERDEO_FUZZ needs clang: configure with the fuzz preset")
+  endif()
+  # Every library gets libFuzzer's coverage hooks, so the fuzzer sees inside the code it drives.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  # The warning list is written for GCC; clang need not hear about the options it lacks.
+  add_compile_options(-Wno-unknown-warning-option)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 function(verdeo_sources out)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)

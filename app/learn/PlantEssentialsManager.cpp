@@ -1,0 +1,245 @@
+#include "app/learn/PlantEssentialsManager.hpp"
+
+namespace verdeo {
+
+PlantEssentialsManager::PlantEssentialsManager() {
+  auto add = [this](std::string title, std::string description, std::string imageName,
+                    std::string body) {
+    plantEssentials_.push_back({platform::Uuid::random(), std::move(title), std::move(description),
+                                std::move(imageName), std::move(body)});
+  };
+
+  add("Understanding light 101",
+      "Learn how much light your plants really need and how to read the signs they give you "
+      "about it.",
+      "light-guide01",
+      "Light is food for a plant. In photosynthesis the green pigment chlorophyll captures the "
+      "energy of light and uses it to turn water and carbon dioxide into sugars, which fuel "
+      "every new leaf, root and flower. A plant that gets too little light cannot make enough "
+      "sugar: it grows slowly, stretches and eventually uses up its reserves. No amount of water "
+      "or fertilizer can make up for missing light, which is why choosing the right spot is the "
+      "most important decision in plant care.\n\n"
+      "Houseplants fall roughly into three light groups. Low-light plants such as the ZZ plant, "
+      "cast iron plant and snake plant manage with 50 to 150 foot-candles, the light found 2 to "
+      "3 meters from a north window or in the back of a bright room. Medium-light plants such as "
+      "philodendrons, peace lilies and calatheas want 150 to 500 foot-candles, about 1 to 2 "
+      "meters from an east or west window. High-light plants such as succulents, citrus, herbs "
+      "and fiddle leaf figs need 500 to 1,000 foot-candles or more, right at a south or west "
+      "window with some direct sun. A free light-meter app on your phone gives you a useful "
+      "estimate.\n\n"
+      "Plants use mainly red and blue light, and window glass lets through most of both, so a "
+      "sunny windowsill is the best light you can give. Learn to read the signs. Too little "
+      "light shows as long, pale stems with wide gaps between leaves, new leaves smaller than "
+      "the old ones, variegated leaves turning plain green, plants leaning hard toward the "
+      "window, and soil that stays wet for a long time. Too much light shows as bleached, yellow "
+      "or washed-out patches, crispy brown spots on the side facing the sun, and leaves that "
+      "curl or fold up during the hottest hours of the day.\n\n"
+      "The most common mistake is to trust our eyes: a room that feels bright to us may offer a "
+      "plant a tenth of the light it would get outdoors in shade, because light falls off "
+      "quickly with distance from the glass. Another is moving a shade plant straight into full "
+      "sun; let it adjust over a week or two instead. Light changes with the seasons, so move "
+      "plants closer to the window in winter and back a little in summer, and rotate pots a "
+      "quarter turn every week or two. Where windows are not enough, a full-spectrum LED grow "
+      "light 20 to 40 cm above the plants for 12 to 14 hours a day works very well.");
+
+  add("Proper watering 101",
+      "Watering by the calendar drowns more plants than it saves: learn to read the soil and "
+      "water only when it is needed.",
+      "watering-guide01",
+      "Water does far more than quench thirst. It carries dissolved nutrients from the soil into "
+      "the roots and up to the leaves, keeps cells firm so the plant stands upright, and cools "
+      "the leaves as it evaporates through tiny pores called stomata. Roots also need air: in "
+      "soil that stays soaked, the spaces between particles fill with water, roots suffocate and "
+      "rot sets in. Good watering is therefore a rhythm of a thorough drink followed by a period "
+      "in which the soil drains and air returns to the roots.\n\n"
+      "Different plants have different strategies. Succulents and cacti store water in fleshy "
+      "leaves and stems and want their soil to dry out completely between waterings, often every "
+      "two to four weeks. Tropical foliage plants such as philodendrons and pothos like the top "
+      "2 to 5 cm of soil to dry before they get water again, usually every week or so. Ferns, "
+      "calatheas and other plants from the forest floor prefer soil that stays lightly moist but "
+      "never soggy. Plants with thick rhizomes or tubers, such as the ZZ plant, sit in between "
+      "and tolerate drought far better than excess water.\n\n"
+      "The soak-and-dry method suits most houseplants. Push a finger into the soil up to the "
+      "second knuckle, or lift the pot to feel its weight. When the soil is dry to the right "
+      "depth for that plant, water slowly over the whole surface until water runs out of the "
+      "drainage holes, which wets the entire root ball and flushes out salts. Let it drain for "
+      "10 to 15 minutes and empty the saucer or cachepot, because roots standing in water rot. "
+      "Then wait until the soil is dry again. Small, frequent sips leave the lower roots dry and "
+      "the top wet, the worst of both worlds.\n\n"
+      "How often you water changes with the season and the room. In spring and summer plants "
+      "grow, days are long and warm, and the soil dries fast, so you may water twice as often as "
+      "in winter, when growth slows and a pot can stay damp for weeks. Heating dries the air but "
+      "not always the soil, so keep checking before you water. Small pots, terracotta, bright "
+      "light, warm rooms and moving air all dry soil faster, while large plastic or glazed pots, "
+      "shade and cool rooms keep it wet longer. Check each plant on its own schedule rather than "
+      "watering them all on the same day.");
+
+  add("Soil and drainage basics",
+      "Healthy roots need a mix that holds water, drains freely and lets air in: here is how "
+      "soil, pots and pH work together.",
+      "soil-guide01",
+      "Good potting soil is more than dirt: it is a small ecosystem. Between its particles lie "
+      "pores that hold water and pores that hold air, and roots need both. Living in that space "
+      "are bacteria, fungi and other tiny organisms that break down organic matter, release "
+      "nutrients and even protect roots from disease. A healthy mix stays loose and crumbly, "
+      "drains within seconds after watering and smells earthy. Soil that is compacted, smells "
+      "sour or stays wet for days has lost its air spaces, and roots in it struggle to breathe, "
+      "however well you water and feed.\n\n"
+      "Most potting mixes are blended from a few components. A base of peat, coir (coconut "
+      "fiber) or composted bark holds water and nutrients; coir and bark are more sustainable "
+      "choices than peat. Perlite, pumice or coarse grit add drainage and air and never break "
+      "down. Orchid bark creates large air pockets for aroids and epiphytes. Compost or worm "
+      "castings add slow-release nutrients and microbial life. As a rule of thumb, tropical "
+      "foliage plants like about two parts base to one part perlite and one part bark, "
+      "succulents want half mineral grit, and orchids grow in bark alone.\n\n"
+      "Drainage starts with the container. Every pot needs at least one drainage hole; a "
+      "decorative pot without one should only be used as a cover, with the plant in a plastic "
+      "nursery pot inside that you lift out to water. A layer of gravel at the bottom does not "
+      "improve drainage: it raises the wet zone of soil closer to the roots. Terracotta breathes "
+      "and dries quickly, which suits succulents and people who tend to overwater. Plastic and "
+      "glazed ceramic hold moisture longer. Choose a pot only 2 to 5 cm wider than the root "
+      "ball, since a huge pot holds far more wet soil than the roots can use.\n\n"
+      "Soil pH, measured from 0 to 14, decides which nutrients roots can take up. Most "
+      "houseplants do best between 6.0 and 7.0, slightly acidic to neutral. Azaleas, gardenias "
+      "and citrus prefer 5.5 to 6.5, while many herbs and succulents tolerate slightly alkaline "
+      "soil. Hard tap water slowly raises the pH of potting mix, and leaves then yellow between "
+      "the veins because iron becomes locked up. Refreshing the mix every one to two years, "
+      "watering with rainwater or filtered water, and using a fertilizer for acid-loving plants "
+      "where needed keeps the pH in range.");
+
+  add("Fertilizing fundamentals",
+      "Fertilizer is a supplement, not a cure: understand what nutrients do, when plants need "
+      "them and how to avoid the damage of overfeeding.",
+      "fertilizing-guide01",
+      "Plants make their own food from light, but they need minerals from the soil to build it "
+      "into leaves, roots and flowers. Roots take up these nutrients dissolved in water, through "
+      "fine root hairs just behind the growing tips. In the ground, nutrients are constantly "
+      "released by decaying organic matter; in a pot, the supply in fresh potting mix is used up "
+      "within a few months and washed out a little with every watering. That is why container "
+      "plants need regular feeding during their growing season, while plants in fresh soil often "
+      "need none for the first two or three months.\n\n"
+      "Fertilizer labels show three numbers, the N-P-K ratio: nitrogen, phosphorus and "
+      "potassium, in that order. Nitrogen builds leaves and stems and gives them their deep "
+      "green color; a lack of it shows as pale, yellowing older leaves. Phosphorus supports "
+      "roots, flowers and fruit. Potassium strengthens cell walls, regulates water use and "
+      "improves resistance to disease and cold. A balanced fertilizer such as 10-10-10 suits "
+      "most foliage plants, a higher first number suits leafy growth, and bloom fertilizers with "
+      "more phosphorus and potassium suit flowering plants. Plants also need small amounts of "
+      "magnesium, calcium, iron and other micronutrients.\n\n"
+      "Feed with the seasons. Most houseplants grow actively from early spring to late summer, "
+      "when days are long; feed them every two to four weeks then, with a liquid fertilizer "
+      "diluted to half the strength on the label. In autumn, space feedings out to every six to "
+      "eight weeks, and in winter stop altogether unless a plant is growing under grow lights. "
+      "Always water first and fertilize moist soil, because fertilizer on dry roots can burn "
+      "them. Winter-flowering plants such as cyclamen and kalanchoe are the exception: feed them "
+      "while they bloom.\n\n"
+      "More fertilizer does not mean more growth. Excess salts build up in the soil and draw "
+      "water out of the roots, which then burn. The signs are brown, crispy leaf tips and edges, "
+      "a white crust on the soil or the pot rim, wilting in moist soil, and sudden leaf drop. If "
+      "you suspect overfeeding, flush the pot by running plain water through it for several "
+      "minutes, about four times the volume of the pot, and let it drain fully. Then wait at "
+      "least a month before feeding again, at quarter strength. Never feed a plant that is "
+      "stressed, freshly repotted or sick.\n\n"
+      "Organic fertilizers such as worm castings, compost, seaweed extract and fish emulsion "
+      "release nutrients slowly as soil life breaks them down, which makes them gentle and hard "
+      "to overdo. They also feed the microbes that keep soil healthy. A thin layer of worm "
+      "castings on the soil surface each spring is an easy way to feed most houseplants. Their "
+      "drawbacks are a slower effect and, for fish products, a smell that lingers indoors. "
+      "Synthetic fertilizers act fast and precisely, and slow-release granules feed for three to "
+      "six months. Many growers combine the two: organic matter in the mix, and a dilute liquid "
+      "feed in the growing season.");
+
+  add("Pest prevention and management",
+      "Most pest problems can be prevented or stopped early with a few habits: quarantine, "
+      "weekly checks and the gentlest treatment that works.",
+      "prevention-guide01",
+      "Integrated pest management, or IPM, is the approach professional growers use, and it "
+      "works just as well on a windowsill. Instead of spraying at the first sign of trouble, you "
+      "combine prevention, regular monitoring and the least harmful treatment that solves the "
+      "problem, stepping up only when needed. The goal is not a sterile plant but a healthy one "
+      "that can shrug off a few insects. Strong plants in the right light, watered correctly, "
+      "are far less attractive to pests than stressed ones, so good care is the first line of "
+      "defence.\n\n"
+      "A handful of pests cause most indoor problems. Spider mites are tiny and leave fine "
+      "speckling and webbing on the undersides of leaves, especially in warm, dry air. Mealybugs "
+      "look like small tufts of white cotton in leaf joints. Scale insects are brown or tan "
+      "bumps stuck to stems and leaf veins, often with sticky honeydew below them. Aphids "
+      "cluster on soft new growth. Thrips leave silvery streaks and black dots on leaves. Fungus "
+      "gnats are small black flies whose larvae live in constantly wet soil. Whiteflies rise in "
+      "a cloud when you touch the plant.\n\n"
+      "Prevention starts before a new plant enters your home. Inspect it in the shop, including "
+      "under the leaves and in the leaf joints, and keep it in quarantine, in a separate room, "
+      "for two to three weeks, checking it every few days. Rinse the foliage of new plants in "
+      "the shower. Use fresh, clean potting mix and clean pots. Let the top of the soil dry "
+      "between waterings to keep fungus gnats away, raise humidity where spider mites are "
+      "common, and wipe large leaves regularly. Remove dead leaves and fallen debris, where "
+      "pests like to hide.\n\n"
+      "Make a weekly inspection part of your routine, for example when you water. Look at the "
+      "undersides of a few leaves with a magnifying glass or your phone's camera zoom, check new "
+      "growth and leaf joints, and look for sticky leaves, webbing, spots or distorted growth. "
+      "Yellow sticky traps placed at soil level reveal flying pests such as fungus gnats, thrips "
+      "and whiteflies before you see them on the plant. The earlier you catch a problem, the "
+      "easier it is to solve: a few mealybugs can be removed in a minute, while a full "
+      "infestation can take months.\n\n"
+      "Treat from least to most intensive. First isolate the plant. Then remove pests by hand, "
+      "with a cotton swab dipped in rubbing alcohol for mealybugs and scale, or rinse the plant "
+      "with a strong shower for spider mites and aphids. Next, spray insecticidal soap or "
+      "horticultural oil such as neem, covering the undersides of the leaves, every five to "
+      "seven days for at least three weeks to catch newly hatched insects. For fungus gnats, let "
+      "the soil dry and water in beneficial nematodes or Bti. Only for severe, persistent "
+      "infestations consider a systemic product, and discard a plant that is beyond rescue "
+      "before pests spread.");
+
+  add("Repotting and root health",
+      "What happens below the soil decides what you see above it: learn when and how to repot, "
+      "and how to help a plant settle in afterwards.",
+      "repotting-guide01",
+      "Roots are the half of the plant you never see, and they are usually the first to suffer. "
+      "Most problems that show in the leaves, from yellowing and wilting to slow growth, start "
+      "below the soil with roots that are rotting, crowded or starved of air. A healthy root "
+      "system is the foundation of a healthy plant: it anchors the plant, stores reserves for "
+      "hard times and keeps up with the demand of new leaves. Looking after roots means giving "
+      "them the right soil, the right pot size and fresh space when they run out of it.\n\n"
+      "Roots do three jobs. They absorb water and dissolved minerals through millions of fine "
+      "root hairs near their tips. They store starches and water, especially in thick roots, "
+      "tubers and rhizomes. And they exchange gases, taking in oxygen for their own respiration. "
+      "Healthy roots are firm and white, tan or orange, depending on the species, and smell "
+      "earthy. Rotting roots are brown or black, soft and slimy, and the outer layer slides off "
+      "when you pull them, leaving a thread behind. Many roots also live in partnership with "
+      "soil fungi that extend their reach.\n\n"
+      "A plant needs repotting when its roots have filled the pot. The signs are roots circling "
+      "the inside of the pot or growing out of the drainage holes, water running straight "
+      "through without soaking in, soil that dries out within a day or two, a plant that tips "
+      "over because it is top-heavy, and growth that has stalled in spring despite good light "
+      "and feeding. To check, slide the plant out of its pot: if you see more roots than soil, "
+      "it is time. Old, broken-down soil that stays soggy or smells sour is another reason to "
+      "repot, even when the roots have room.\n\n"
+      "Spring and early summer are the best time to repot, when the plant is growing actively "
+      "and recovers quickly. Most houseplants need it every one to two years; slow growers such "
+      "as snake plants, cacti and ZZ plants only every three to four. Avoid repotting a plant "
+      "that is flowering, dormant or already stressed by a move, unless its roots are rotting, "
+      "which is an emergency at any time of year. Water the plant a day before repotting, so the "
+      "root ball holds together and the roots are full of water.\n\n"
+      "Choose a new pot only 2 to 5 cm wider than the old one, with drainage holes, and use "
+      "fresh mix suited to the plant. Tip the plant out, holding it at the base of the stems. "
+      "Gently loosen circling roots with your fingers, and cut away any dead, black or mushy "
+      "roots with clean, sharp scissors. Put a layer of fresh mix in the new pot so that the top "
+      "of the root ball sits about 2 cm below the rim, set the plant in the center at the same "
+      "depth as before, and fill around it, pressing lightly to remove large air pockets. Water "
+      "thoroughly until it drains.\n\n"
+      "After repotting, give the plant a week or two of rest in bright, indirect light, out of "
+      "direct sun, while the roots recover. Do not fertilize for four to six weeks: fresh "
+      "potting mix already contains nutrients, and damaged roots burn easily. Water again only "
+      "when the top of the soil has dried, since a larger volume of fresh mix stays wet longer "
+      "than you expect. Some drooping or a yellow leaf or two is normal transplant shock. Within "
+      "a few weeks you should see new growth, the sign that the roots have settled into their "
+      "new home.");
+}
+
+const PlantEssentialsManager& PlantEssentialsManager::shared() {
+  // Built once, on first use, and kept until the process ends.
+  static const PlantEssentialsManager manager;
+  return manager;
+}
+
+}  // namespace verdeo
