@@ -99,7 +99,7 @@ std::string ActivitiesView::dayTitle() const {
     auto day = calendar.addingDays(offset, now);
     if (day && calendar.isSameDay(selected, *day)) return title;
   }
-  return platform::DateFormatter::pattern("EEEE, MMMM d", calendar).format(selected);
+  return platform::DateFormatter::sharedPattern("EEEE, MMMM d", calendar).format(selected);
 }
 
 View ActivitiesView::dayNavigator() const {
@@ -112,7 +112,7 @@ View ActivitiesView::dayNavigator() const {
         .accessibilityLabel(label);
   };
   const std::string dateLine =
-      platform::DateFormatter::pattern("EEEE, MMMM d", env_.calendar()).format(selectedMoment());
+      platform::DateFormatter::sharedPattern("EEEE, MMMM d", env_.calendar()).format(selectedMoment());
   return HStack({
                     step("chevron.left", -1, "Previous day"),
                     Spacer(),

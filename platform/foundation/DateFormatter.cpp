@@ -9,6 +9,8 @@
 #include <unicode/unistr.h>
 
 #include <cmath>
+#include <map>
+#include <string>
 #include <utility>
 
 namespace platform {
@@ -54,6 +56,22 @@ DateFormatter DateFormatter::pattern(std::string_view pattern, const Calendar& c
       unicode(pattern), icu::Locale(calendar.localeId().c_str()), status);
   if (U_FAILURE(status)) return DateFormatter(nullptr);
   return DateFormatter(inCalendar(format.release(), calendar));
+}
+
+const DateFormatter& DateFormatter::sharedPattern(std::string_view pattern,
+                                                 const Calendar& calendar) {
+  static std::map<std::string, DateFormatter, std::less<>> shared;
+  std::string key(pattern);
+  key += '\n';
+  key += calendar.localeId();
+  key += '\n';
+  key += calendar.identifier();
+  key += '\n';
+  key += calendar.timeZoneId();
+  auto found = shared.find(key);
+  if (found == shared.end())
+    found = shared.emplace(std::move(key), DateFormatter::pattern(pattern, calendar)).first;
+  return found->second;
 }
 
 DateFormatter DateFormatter::skeleton(std::string_view skeleton, const Calendar& calendar) {

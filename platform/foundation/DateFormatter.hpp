@@ -29,6 +29,10 @@ class DateFormatter {
   // The locale's own pattern for a set of fields (an ICU skeleton such as "yMMMd" or "jmm").
   static DateFormatter skeleton(std::string_view skeleton,
                                 const Calendar& calendar = Calendar::current());
+  // The same, kept for reuse: building an ICU formatter costs far more than formatting with one,
+  // so screens that format on every redraw ask here. One per pattern, locale, calendar system and
+  // time zone, for the main thread only; the reference stays valid for the life of the process.
+  static const DateFormatter& sharedPattern(std::string_view pattern, const Calendar& calendar);
   static DateFormatter styles(DateFormatStyle date, DateFormatStyle time,
                               const Calendar& calendar = Calendar::current());
 

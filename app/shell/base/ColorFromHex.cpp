@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/foundation/Graphemes.hpp"
@@ -61,13 +62,23 @@ std::uint64_t scanHex(std::string_view text) {
   return value;
 }
 
+// Characters as a person counts them. Every palette literal is plain ASCII, where each byte is one
+// character (a CR LF pair aside), so ICU's segmentation runs only for other text: colours are
+// converted on every redraw.
+std::size_t characterCount(std::string_view text) {
+  const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x80 && c != '\r';
+  });
+  return plain ? text.size() : platform::graphemeClusters(text).size();
+}
+
 }  // namespace
 
 platform::ui::Color colorFromHex(std::string_view text) {
   std::string_view hex = trimNonAlphanumerics(text);
   std::uint64_t v = scanHex(hex);
   std::uint64_t a, r, g, b;
-  switch (platform::graphemeClusters(hex).size()) {
+  switch (characterCount(hex)) {
     case 3:
       a = 255, r = (v >> 8) * 17, g = (v >> 4 & 15) * 17, b = (v & 15) * 17;
       break;
