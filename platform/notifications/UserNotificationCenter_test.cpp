@@ -5,10 +5,14 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "platform/foundation/Json.hpp"
 #include "platform/foundation/Log.hpp"
 #include "platform/foundation/VirtualMainQueue.hpp"
 #include "platform/testing/TempDirectory.hpp"
+#include "platform/ui/Content.hpp"
+#include "platform/ui/TestHarness.hpp"
 
 namespace platform {
 namespace {
@@ -186,6 +190,34 @@ TEST(UserNotificationCenter, AsksOnceWhileNotDeterminedAndRemembersTheAnswer) {
   }
 }
 
+TEST(UserNotificationCenter, ThePermissionDialogIsAnsweredOnTheDisplay) {
+  for (const char* choice : {"Allow", "Don't Allow"}) {
+    SCOPED_TRACE(choice);
+    ui::TestHarness h;
+    testing::TempDirectory dir;
+    UserNotificationCenter center(UserNotificationCenter::defaultFile(dir.path()), h.queue(),
+                                  h.clock(), [] { return calendarIn("Europe/Rome"); });
+    center.setAuthorizationPrompt([&](auto answer) {
+      h.runtime().systemLayer().askNotificationPermission("Verdeo", std::move(answer));
+    });
+    h.show([] { return ui::Text("Today"); });
+    std::optional<bool> granted;
+    h.queue().async([&] {
+      center.requestAuthorization({.alert = true, .badge = true, .sound = true},
+                                  [&](Result<bool> r) { granted = r.value(); });
+    });
+    h.advance(0);
+    ASSERT_TRUE(h.alert());
+    EXPECT_EQ(h.alert().prop("title"), "\u201CVerdeo\u201D Would Like to Send You Notifications");
+    ASSERT_TRUE(h.tapAlertButton(choice));
+    EXPECT_FALSE(h.alert());
+    ASSERT_TRUE(granted);
+    EXPECT_EQ(*granted, choice == std::string("Allow"));
+    EXPECT_EQ(center.notificationSettings().authorizationStatus,
+              *granted ? AuthorizationStatus::authorized : AuthorizationStatus::denied);
+  }
+}
+
 TEST(UserNotificationCenter, WithoutADisplayToAskOnTheRequestFails) {
   Device device;
   auto center = device.open();
@@ -200,13 +232,6 @@ TEST(UserNotificationCenter, WithoutADisplayToAskOnTheRequestFails) {
 
 // --- delivery
 
-struct DeliveryCase {
-  const char* zone;
-  TriggerComponents components;
-};
-
-// Steps a day at a time from `from` for `days` days and checks that every delivery is at the
-// expected wall time.
 TEST(UserNotificationCenter, DeliversAtTheWallTimeAcrossBothDstChanges) {
   for (const char* zone : {"Europe/Rome", "America/New_York"}) {
     SCOPED_TRACE(zone);
