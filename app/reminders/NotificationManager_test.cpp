@@ -8,6 +8,7 @@
 
 #include "platform/foundation/Log.hpp"
 #include "platform/foundation/VirtualMainQueue.hpp"
+#include "platform/testing/ScopedTimeZone.hpp"
 #include "platform/testing/TempDirectory.hpp"
 
 namespace verdeo {
@@ -98,6 +99,16 @@ TEST(NotificationManager, TheTimeOfDayIsReadInTheCalendarOfTheMomentOfScheduling
             (platform::TriggerComponents{.hour = 3, .minute = 30}));
 }
 
+TEST(NotificationManager, WithTheUsersCalendarTheTimeOfDayIsTheUsers) {
+  platform::testing::ScopedTimeZone india("Asia/Kolkata");
+  Reminders r;
+  NotificationManager manager(*r.center, r.queue, [] { return platform::Calendar::current(); });
+  manager.scheduleReminder(*plant("Fern", CareFrequency::daily),
+                           Date::fromUnixSeconds(1'765'425'600));  // 04:00 UTC, 09:30 in India
+  EXPECT_EQ(r.pending().at(0).trigger.dateComponents,
+            (platform::TriggerComponents{.hour = 9, .minute = 30}));
+}
+
 TEST(NotificationManager, SchedulingAgainLeavesOneRequestWithTheLatestNameAndTime) {
   Reminders r;
   auto fern = plant("Fern", CareFrequency::daily);
@@ -142,10 +153,8 @@ TEST(NotificationManager, AFailedScheduleIsLoggedOnlyAndThePlantKeepsItsSwitch) 
 }
 
 TEST(NotificationManager, PermissionAnswersFollowTheStatus) {
-  const std::pair<const char*, bool> cases[] = {{"authorized", true},
-                                                {"provisional", true},
-                                                {"denied", false},
-                                                {"ephemeral", false}};
+  const std::pair<const char*, bool> cases[] = {
+      {"authorized", true}, {"provisional", true}, {"denied", false}, {"ephemeral", false}};
   for (const auto& [status, expected] : cases) {
     SCOPED_TRACE(status);
     Reminders r(status);
@@ -192,10 +201,10 @@ TEST(NotificationManager, WeeklyRemindersComeOnMondaysAndMonthlyOnTheFirstWhatev
   });
   auto weekly = plant("Ivy", CareFrequency::weekly);
   weekly->setLastCareDate(r.clock.now());
-  auto monthly = Plant::create({*platform::Uuid::parse("00000000-0000-4000-8000-000000000001"),
-                                "Cactus", "Other", Date(), r.clock.now(), CareFrequency::monthly,
-                                LightNeeds::full, WaterNeeds::low, "", std::nullopt,
-                                Location::office, true, Date()});
+  auto monthly =
+      Plant::create({*platform::Uuid::parse("00000000-0000-4000-8000-000000000001"), "Cactus",
+                     "Other", Date(), r.clock.now(), CareFrequency::monthly, LightNeeds::full,
+                     WaterNeeds::low, "", std::nullopt, Location::office, true, Date()});
   r.manager->scheduleReminder(*weekly, r.local(2026, 1, 1, 9, 30));
   r.manager->scheduleReminder(*monthly, r.local(2026, 1, 1, 9, 30));
   r.queue.advance(r.local(2027, 2, 2, 0, 0).secondsSince(r.clock.now()));
@@ -211,9 +220,8 @@ TEST(NotificationManager, WeeklyRemindersComeOnMondaysAndMonthlyOnTheFirstWhatev
   }
   EXPECT_EQ(seen, (std::vector<std::string>{
                       "Ivy 12/14 2 9:30", "Ivy 12/21 2 9:30", "Ivy 12/28 2 9:30",
-                      "Cactus 1/1 6 9:30", "Ivy 1/4 2 9:30", "Ivy 1/11 2 9:30",
-                      "Ivy 1/18 2 9:30", "Ivy 1/25 2 9:30", "Ivy 2/1 2 9:30",
-                      "Cactus 2/1 2 9:30"}));
+                      "Cactus 1/1 6 9:30", "Ivy 1/4 2 9:30", "Ivy 1/11 2 9:30", "Ivy 1/18 2 9:30",
+                      "Ivy 1/25 2 9:30", "Ivy 2/1 2 9:30", "Cactus 2/1 2 9:30"}));
 }
 
 }  // namespace

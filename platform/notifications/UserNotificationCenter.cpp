@@ -66,7 +66,8 @@ std::optional<NotificationRequest> decode(const Json& entry) {
   request.identifier = std::move(*identifier);
   request.content = {text("title").value_or(""), text("body").value_or(""), text("sound")};
   auto repeats = trigger->find("repeats");
-  request.trigger.repeats = repeats != trigger->end() && repeats->is_boolean() && repeats->get<bool>();
+  request.trigger.repeats =
+      repeats != trigger->end() && repeats->is_boolean() && repeats->get<bool>();
   auto components = trigger->find("dateComponents");
   if (components == trigger->end() || !components->is_object()) return std::nullopt;
   for (const auto& [field, key] : kComponents) {
@@ -147,8 +148,8 @@ Result<void> UserNotificationCenter::write() const {
 
 void UserNotificationCenter::requestAuthorization(AuthorizationOptions,
                                                   std::function<void(Result<bool>)> completion) {
-  auto answer = [this, alive = std::weak_ptr<bool>(alive_)](
-                    std::function<void(Result<bool>)> done, Result<bool> result) {
+  auto answer = [this, alive = std::weak_ptr<bool>(alive_)](std::function<void(Result<bool>)> done,
+                                                            Result<bool> result) {
     queue_.async([alive, done = std::move(done), result = std::move(result)] {
       if (alive.lock() && done) done(result);
     });

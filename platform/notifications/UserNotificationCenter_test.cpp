@@ -130,8 +130,7 @@ TEST(UserNotificationCenter, AFailedAddIsReportedOnTheMainQueueAndChangesNothing
   auto center = device.open();
   center->add(request("plant-care-A", {.hour = 9, .minute = 30}));
   // A folder in the way of the temporary file: the next replacement cannot be written.
-  std::filesystem::create_directory(device.file().string() + ".tmp-" +
-                                    std::to_string(::getpid()));
+  std::filesystem::create_directory(device.file().string() + ".tmp-" + std::to_string(::getpid()));
   std::optional<std::optional<Error>> report;
   center->add(request("plant-care-B", {.hour = 9, .minute = 30}),
               [&](std::optional<Error> error) { report = std::move(error); });
@@ -226,8 +225,7 @@ TEST(UserNotificationCenter, WithoutADisplayToAskOnTheRequestFails) {
   device.queue.runUntilIdle();
   ASSERT_TRUE(answer);
   EXPECT_FALSE(answer->ok());
-  EXPECT_EQ(center->notificationSettings().authorizationStatus,
-            AuthorizationStatus::notDetermined);
+  EXPECT_EQ(center->notificationSettings().authorizationStatus, AuthorizationStatus::notDetermined);
 }
 
 // --- delivery
@@ -252,9 +250,9 @@ TEST(UserNotificationCenter, DeliversAtTheWallTimeAcrossBothDstChanges) {
       ASSERT_EQ(parts.hour, 9) << i;
       ASSERT_EQ(parts.minute, 30) << i;
       ASSERT_EQ(parts.second, 0) << i;
-      ASSERT_EQ(calendar.wholeDaysBetween(device.local(2026, 3, 2, 9, 30),
-                                          device.delivered[i].second),
-                int(i));
+      ASSERT_EQ(
+          calendar.wholeDaysBetween(device.local(2026, 3, 2, 9, 30), device.delivered[i].second),
+          int(i));
     }
   }
 }
@@ -297,14 +295,10 @@ TEST(UserNotificationCenter, ASkippedTimeFiresOnceAfterTheGapAndARepeatedOneOnce
     std::vector<std::string> expected;  // local day and time of each delivery
   };
   const Case cases[] = {
-      {"Europe/Rome", {.hour = 2, .minute = 30}, 3, 28,
-       {"28 02:30", "29 03:00", "30 02:30"}},
-      {"Europe/Rome", {.hour = 2, .minute = 30}, 10, 24,
-       {"24 02:30", "25 02:30", "26 02:30"}},
-      {"America/New_York", {.hour = 2, .minute = 15}, 3, 7,
-       {"7 02:15", "8 03:00", "9 02:15"}},
-      {"America/New_York", {.hour = 1, .minute = 30}, 10, 31,
-       {"31 01:30", "1 01:30", "2 01:30"}},
+      {"Europe/Rome", {.hour = 2, .minute = 30}, 3, 28, {"28 02:30", "29 03:00", "30 02:30"}},
+      {"Europe/Rome", {.hour = 2, .minute = 30}, 10, 24, {"24 02:30", "25 02:30", "26 02:30"}},
+      {"America/New_York", {.hour = 2, .minute = 15}, 3, 7, {"7 02:15", "8 03:00", "9 02:15"}},
+      {"America/New_York", {.hour = 1, .minute = 30}, 10, 31, {"31 01:30", "1 01:30", "2 01:30"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.month));

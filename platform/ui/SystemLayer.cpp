@@ -26,8 +26,13 @@ void SystemLayer::answer(bool allowed) {
 
 void SystemLayer::showBanner(std::string title, std::string body) {
   const std::uint64_t serial = nextSerial_++;
-  Cancellable timeout = queue_.asyncAfter(kBannerSeconds, [this, serial] { dismissBanner(serial); });
+  Cancellable timeout =
+      queue_.asyncAfter(kBannerSeconds, [this, serial] { dismissBanner(serial); });
   banners_.insert(banners_.begin(), {serial, std::move(title), std::move(body), timeout});
+  while (banners_.size() > kMostBanners) {
+    banners_.back().timeout.cancel();
+    banners_.pop_back();
+  }
 }
 
 void SystemLayer::dismissBanner(std::uint64_t serial) {
@@ -52,8 +57,8 @@ View SystemLayer::body() const {
             .foregroundColor(Color::white)
             .padding(EdgeInsets{12, 14, 12, 14})
             .frame({.maxWidth = infinity, .alignment = Alignment::leading})
-            .background(RoundedRectangle(20, CornerStyle::continuous)
-                            .fill(Color{0.17, 0.17, 0.18, 0.94}))
+            .background(
+                RoundedRectangle(20, CornerStyle::continuous).fill(Color{0.17, 0.17, 0.18, 0.94}))
             .accessibilityLabel(banner.title + ", " + banner.body)
             .onTapGesture(action(this, [serial](SystemLayer& self) { self.dismissBanner(serial); }))
             .transition(Transition::slide)

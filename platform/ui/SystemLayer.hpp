@@ -18,6 +18,9 @@ class SystemLayer {
  public:
   // How long a banner stays unless tapped.
   static constexpr double kBannerSeconds = 5;
+  // Banners shown at once; a newer one pushes the oldest out, so that many reminders at one
+  // time of day never cover the screen.
+  static constexpr std::size_t kMostBanners = 3;
 
   explicit SystemLayer(MainQueue& queue) : queue_(queue) {}
   ~SystemLayer();

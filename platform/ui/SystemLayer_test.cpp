@@ -63,6 +63,12 @@ TEST(SystemLayer, ATappedBannerLeavesAtOnceAndTheNewestIsOnTop) {
   f.h.advance(SystemLayer::kBannerSeconds - 2);
   EXPECT_FALSE(f.h.exists(text("first")));
   EXPECT_FALSE(f.layer.isShowing());
+
+  f.onMainQueue([&] {
+    for (const char* body : {"1", "2", "3", "4"}) f.layer.showBanner("Verdeo", body);
+  });
+  EXPECT_EQ(f.h.texts(), (std::vector<std::string>{"Taps: 0", "Tap", "Verdeo", "4", "Verdeo", "3",
+                                                   "Verdeo", "2"}));
 }
 
 TEST(SystemLayer, ThePermissionQuestionTakesAnAnswerAndNothingElse) {
