@@ -26,6 +26,7 @@
 #include "platform/foundation/Clock.hpp"
 #include "platform/foundation/Log.hpp"
 #include "platform/foundation/NotificationCenter.hpp"
+#include "platform/notifications/UserNotificationCenter.hpp"
 #include "platform/ui/CalendarLocalTime.hpp"
 #include "platform/ui/Environment.hpp"
 #include "platform/ui/Runtime.hpp"
@@ -85,6 +86,21 @@ int run(const verdeo::CommandLine& line) {
         return std::nullopt;
       });
   server.addRoute("/store/", storeImageRoute(context));
+  // The device's notification centre. Its permission question and the banners of delivered
+  // reminders belong to the platform: drawn above the app, and offered to browsers that allow
+  // desktop notifications.
+  platform::UserNotificationCenter userNotificationCenter(
+      platform::UserNotificationCenter::defaultFile(line.dataDirectory), queue, clock,
+      [] { return platform::Calendar::current(); });
+  userNotificationCenter.setAuthorizationPrompt([&runtime](auto answer) {
+    runtime.systemLayer().askNotificationPermission("Verdeo", std::move(answer));
+  });
+  userNotificationCenter.startDelivering([&](const platform::NotificationRequest& request) {
+    runtime.systemLayer().showBanner(request.content.title, request.content.body);
+    server.broadcast({{"type", "notification"},
+                      {"title", request.content.title},
+                      {"body", request.content.body}});
+  });
   runtime.setDisplay([&](const std::string& message) {
     // Trees go out as the runtime wrote them; haptics and addresses are small messages.
     if (message.starts_with(R"({"type":"tree")")) {

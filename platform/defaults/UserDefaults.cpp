@@ -1,13 +1,9 @@
 #include "platform/defaults/UserDefaults.hpp"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
+#include "platform/foundation/AtomicFile.hpp"
 #include "platform/foundation/Json.hpp"
 #include "platform/foundation/Log.hpp"
 
@@ -40,10 +36,6 @@ Json encodeValue(const DefaultsValue& value) {
         if constexpr (std::is_same_v<T, Bytes>) return {{"data", base64Encode(v)}};
       },
       value);
-}
-
-Error systemError(const std::string& what, const std::filesystem::path& path) {
-  return Error{what + " " + path.string() + ": " + std::strerror(errno)};
 }
 
 }  // namespace
@@ -120,47 +112,7 @@ Result<void> UserDefaults::remove(std::string_view key) {
 Result<void> UserDefaults::write() const {
   Json root = Json::object();
   for (const auto& [key, value] : values_) root[key] = encodeValue(value);
-  std::string text = root.dump();
-
-  std::error_code error;
-  std::filesystem::create_directories(file_.parent_path(), error);
-  if (error) return Error{"Cannot create " + file_.parent_path().string() + ": " + error.message()};
-
-  auto temporary = file_;
-  temporary += ".tmp-" + std::to_string(::getpid());
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return systemError("Cannot create", temporary);
-  const char* data = text.data();
-  std::size_t left = text.size();
-  while (left > 0) {
-    ssize_t written = ::write(fd, data, left);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      auto failure = systemError("Cannot write", temporary);
-      ::close(fd);
-      ::unlink(temporary.c_str());
-      return failure;
-    }
-    data += written;
-    left -= static_cast<std::size_t>(written);
-  }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    auto failure = systemError("Cannot flush", temporary);
-    ::unlink(temporary.c_str());
-    return failure;
-  }
-  if (::rename(temporary.c_str(), file_.c_str()) != 0) {
-    auto failure = systemError("Cannot replace", file_);
-    ::unlink(temporary.c_str());
-    return failure;
-  }
-  // The rename itself is durable only once the folder is flushed.
-  int dir = ::open(file_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return {};
+  return replaceFileAtomically(file_, root.dump());
 }
 
 }  // namespace platform

@@ -225,6 +225,15 @@ std::optional<Date> Calendar::date(const DateComponents& components) const {
   return resultOf(*calendar_, status);
 }
 
+std::optional<Date> Calendar::firstValidDate(const DateComponents& components) const {
+  calendar_->setSkippedWallTimeOption(UCAL_WALLTIME_NEXT_VALID);
+  calendar_->setRepeatedWallTimeOption(UCAL_WALLTIME_FIRST);
+  auto result = date(components);
+  calendar_->setSkippedWallTimeOption(UCAL_WALLTIME_LAST);
+  calendar_->setRepeatedWallTimeOption(UCAL_WALLTIME_LAST);
+  return result;
+}
+
 const icu::TimeZone& Calendar::icuTimeZone() const {
   return calendar_->getTimeZone();
 }

@@ -91,6 +91,10 @@ class Calendar {
   // minute 0} alone is 1970-01-01 09:00 local time: a time of day whose date part is meant to
   // be ignored.
   std::optional<Date> date(const DateComponents& components) const;
+  // The moment the given fields name, resolved as an alarm clock means a time of day: a wall time
+  // that a DST change skips is the first moment after the gap (02:30 on a day that jumps from
+  // 02:00 to 03:00 is 03:00), and one that it repeats is its first occurrence.
+  std::optional<Date> firstValidDate(const DateComponents& components) const;
 
   // For the platform's formatters and fast day arithmetic; not for app code.
   const icu::TimeZone& icuTimeZone() const;

@@ -84,6 +84,35 @@ TEST(Calendar, DaysWithoutOrWithTwoMidnightsStartAtTheirFirstMoment) {
   EXPECT_EQ(havana.addingDays(1, fallStart)->secondsSince(fallStart), 25 * kHour);
 }
 
+TEST(Calendar, FirstValidDateTakesTheEndOfAGapAndTheFirstOfARepeatedTime) {
+  struct Case {
+    const char* zone;
+    Ymd day;
+    int hour, minute;
+    double unixSeconds;
+  };
+  // 2026: Rome springs forward 02:00->03:00 on 29 March and falls back 03:00->02:00 on
+  // 25 October; New York springs 02:00->03:00 on 8 March and falls 02:00->01:00 on 1 November.
+  const Case cases[] = {
+      {"Europe/Rome", {2026, 3, 29}, 2, 30, 1774746000.0},        // skipped: 03:00 CEST
+      {"Europe/Rome", {2026, 10, 25}, 2, 30, 1792888200.0},       // repeated: 02:30 CEST
+      {"America/New_York", {2026, 3, 8}, 2, 0, 1772953200.0},     // skipped: 03:00 EDT
+      {"America/New_York", {2026, 11, 1}, 1, 30, 1793511000.0},   // repeated: 01:30 EDT
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.day.month));
+    auto calendar = calendarIn(c.zone);
+    auto moment = calendar.firstValidDate({.year = c.day.year, .month = c.day.month,
+                                           .day = c.day.day, .hour = c.hour, .minute = c.minute});
+    ASSERT_TRUE(moment);
+    EXPECT_EQ(moment->unixSeconds(), c.unixSeconds);
+    // The calendar's ordinary resolution is left as it was.
+    EXPECT_EQ(calendar.date({.year = 2026, .month = 10, .day = 25, .hour = 2, .minute = 30})
+                  ->unixSeconds(),
+              c.zone == std::string("Europe/Rome") ? 1792888200.0 + kHour : 1792909800.0);
+  }
+}
+
 TEST(Calendar, AddingDaysKeepsTheWallClockTimeAcrossDstChanges) {
   for (const char* zone : {"Europe/Rome", "America/New_York"}) {
     SCOPED_TRACE(zone);

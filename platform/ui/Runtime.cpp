@@ -82,6 +82,9 @@ void Runtime::render() {
     BuildingScope building;
     View root = root_();
     tree = writer_.write(root);
+    if (systemLayer_.isShowing())
+      tree = composeSystemLayer(std::move(tree), root.flex(),
+                                writer_.write(systemLayer_.body().id("system-layer")));
   } catch (const std::exception& error) {
     // A screen that cannot be built keeps the last tree on screen (and its handlers) rather
     // than taking the whole application down.

@@ -11,6 +11,7 @@
 #include "platform/foundation/Json.hpp"
 #include "platform/foundation/MainQueue.hpp"
 #include "platform/ui/Haptics.hpp"
+#include "platform/ui/SystemLayer.hpp"
 #include "platform/ui/View.hpp"
 #include "platform/ui/WireWriter.hpp"
 
@@ -45,6 +46,8 @@ class Runtime {
   void openURL(const std::string& url);
 
   Haptics& haptics() { return haptics_; }
+  // The platform's own presentations, drawn above the root.
+  SystemLayer& systemLayer() { return systemLayer_; }
   const Haptics& haptics() const { return haptics_; }
 
   // Keeps a screen that was just taken off the tree alive until its views have been told they
@@ -72,6 +75,7 @@ class Runtime {
   std::function<void(const std::string&)> display_;
   WireWriter writer_;
   Haptics haptics_;
+  SystemLayer systemLayer_{queue_};
   bool rendering_ = false;
   std::uint64_t tasksAtLastRender_ = 0;
 

@@ -4,6 +4,7 @@
 import { Fragment, h, render } from 'preact';
 import { animationTiming, renderNode, renderOverlay, Sheet } from './render.js';
 import { Presence } from './motion.js';
+import { notify } from './notify.js';
 
 const hapticPatterns = {
   'impact:light': 10,
@@ -133,6 +134,8 @@ export function start({ token, screen }) {
       haptic(message);
     } else if (message.type === 'openURL') {
       openURL(message.url);
+    } else if (message.type === 'notification') {
+      notify(message);
     }
   }
 
