@@ -62,6 +62,18 @@ int run(const verdeo::CommandLine& line) {
   userCalendar.followChanges(queue);
   ui::Runtime runtime(queue);
   ui::CalendarLocalTime localTime(userCalendar);
+  // The device's notification centre. Its permission question and the banners of delivered
+  // reminders belong to the platform: drawn above the app, and offered to browsers that allow
+  // desktop notifications.
+  platform::UserNotificationCenter userNotificationCenter(
+      platform::UserNotificationCenter::defaultFile(line.dataDirectory), queue, clock,
+      [&userCalendar] { return userCalendar.get(); });
+  userNotificationCenter.setAuthorizationPrompt([&runtime](auto answer) {
+    runtime.systemLayer().askNotificationPermission("Verdeo", std::move(answer));
+  });
+  userCalendar.addChangeObserver([&] { userNotificationCenter.replan(); });
+  NotificationManager notificationManager(userNotificationCenter, queue,
+                                          [&userCalendar] { return userCalendar.get(); });
   AppEntryManager appEntryManager(standardDefaults);
   platform::photos::DecodeCheckCache photoChecks;
   AppEnvironment environment{
@@ -72,6 +84,7 @@ int run(const verdeo::CommandLine& line) {
       bundle,
       appEntryManager,
       photoChecks,
+      notificationManager,
   };
   VerdeoApp app(environment);
 
@@ -86,15 +99,6 @@ int run(const verdeo::CommandLine& line) {
         return std::nullopt;
       });
   server.addRoute("/store/", storeImageRoute(context));
-  // The device's notification centre. Its permission question and the banners of delivered
-  // reminders belong to the platform: drawn above the app, and offered to browsers that allow
-  // desktop notifications.
-  platform::UserNotificationCenter userNotificationCenter(
-      platform::UserNotificationCenter::defaultFile(line.dataDirectory), queue, clock,
-      [] { return platform::Calendar::current(); });
-  userNotificationCenter.setAuthorizationPrompt([&runtime](auto answer) {
-    runtime.systemLayer().askNotificationPermission("Verdeo", std::move(answer));
-  });
   userNotificationCenter.startDelivering([&](const platform::NotificationRequest& request) {
     runtime.systemLayer().showBanner(request.content.title, request.content.body);
     server.broadcast({{"type", "notification"},

@@ -11,7 +11,15 @@ AppHarness::AppHarness(const std::filesystem::path& dataDirectory)
       center(h.queue()),
       bundle(dataDirectory),
       entry(defaults),
-      environment{h.environment(), store->mainContext(), center, defaults, bundle, entry, photoChecks} {}
+      notifications(platform::UserNotificationCenter::defaultFile(dataDirectory), h.queue(),
+                    h.clock(), [this] { return h.calendar().get(); }),
+      notificationManager(notifications, h.queue(), [this] { return h.calendar().get(); }),
+      environment{h.environment(), store->mainContext(), center,      defaults,
+                  bundle,          entry,                photoChecks, notificationManager} {
+  notifications.setAuthorizationPrompt([this](auto answer) {
+    h.runtime().systemLayer().askNotificationPermission("Verdeo", std::move(answer));
+  });
+}
 
 std::shared_ptr<Plant> AppHarness::addPlant(std::string name, CareFrequency frequency,
                                             platform::Date lastCare) {

@@ -9,6 +9,7 @@
 #include "platform/defaults/UserDefaults.hpp"
 #include "platform/foundation/Bundle.hpp"
 #include "platform/foundation/NotificationCenter.hpp"
+#include "platform/notifications/UserNotificationCenter.hpp"
 #include "platform/store/Store.hpp"
 #include "platform/ui/TestHarness.hpp"
 
@@ -29,6 +30,9 @@ class AppHarness {
   platform::Bundle bundle;
   AppEntryManager entry;
   platform::photos::DecodeCheckCache photoChecks;
+  // Kept in <data-dir>/system/notifications.json; its permission question is the system layer's.
+  platform::UserNotificationCenter notifications;
+  NotificationManager notificationManager;
   AppEnvironment environment;
 
   platform::store::ModelContext& context() { return store->mainContext(); }

@@ -59,6 +59,7 @@ bool CurrentCalendar::refresh() {
   icu::TimeZone::adoptDefault(adopted.release());
   calendar_ = Calendar::current();
   ++generation_;
+  for (const Task& observer : observers_) observer();
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/foundation/Calendar.hpp"
 #include "platform/foundation/MainQueue.hpp"
@@ -28,8 +29,10 @@ class CurrentCalendar {
   // Bumped whenever the calendar is rebuilt, for holders of derived state.
   std::uint64_t generation() const { return generation_; }
 
-  // Answers whether the zone changed.
+  // Answers whether the zone changed; when it did, the change observers run.
   bool refresh();
+  // Runs `observer` after every change of zone (a reminder service re-plans its next delivery).
+  void addChangeObserver(Task observer) { observers_.push_back(std::move(observer)); }
   // Calls refresh() at the start of every turn of `queue`, so that everything a turn computes
   // (handlers, steps, the render at its end) sees one zone; the calendar must outlive the turns.
   void followChanges(MainQueue& queue);
@@ -38,6 +41,7 @@ class CurrentCalendar {
   std::string hostZone_;
   Calendar calendar_;
   std::uint64_t generation_ = 0;
+  std::vector<Task> observers_;
 };
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/reminders/NotificationManager.hpp"
 #include "app/shell/base/AppEntryManager.hpp"
 #include "platform/defaults/UserDefaults.hpp"
 #include "platform/foundation/Bundle.hpp"
@@ -20,6 +21,8 @@ struct AppEnvironment : platform::ui::Environment {
   AppEntryManager& appEntryManager;
   // Whether a stored photo decodes, asked once per photo version.
   platform::photos::DecodeCheckCache& photoChecks;
+  // Each plant's repeating care reminder.
+  NotificationManager& notificationManager;
 };
 
 }  // namespace verdeo
