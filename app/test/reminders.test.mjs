@@ -2,45 +2,15 @@
 // above the app and as a desktop notification in a browser that allows them.
 
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { resultsDir, startBrowser } from '../../platform/ui/display/web/test/browser.mjs';
+import { launchVerdeo } from './verdeo.mjs';
 
-const program = process.env.VERDEO_APP;
 let dataDir;
 let browser;
-
-async function launch() {
-  if (!program) throw new Error('VERDEO_APP must name the verdeo executable');
-  const child = spawn(program, ['--data-dir', dataDir, '--no-open', '--port', '0'], {
-    stdio: ['ignore', 'pipe', 'inherit'],
-  });
-  const address = await new Promise((resolve, reject) => {
-    let seen = '';
-    const timer = setTimeout(() => reject(new Error(`no address from verdeo: ${seen}`)), 20000);
-    child.stdout.on('data', (chunk) => {
-      seen += chunk;
-      const found = /^Verdeo is running at (http:\/\/127\.0\.0\.1:\d+\/#token=\w+)$/m.exec(seen);
-      if (found) {
-        clearTimeout(timer);
-        resolve(found[1]);
-      }
-    });
-    child.on('exit', (code) => reject(new Error(`verdeo exited with ${code}: ${seen}`)));
-  });
-  return {
-    address,
-    async quit() {
-      if (child.exitCode !== null) return child.exitCode;
-      const exited = new Promise((resolve) => child.on('exit', resolve));
-      child.kill('SIGTERM');
-      return exited;
-    },
-  };
-}
 
 before(async () => {
   dataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'verdeo-reminders-'));
@@ -70,7 +40,7 @@ test('a reminder due while verdeo runs comes as a banner and a desktop notificat
     }],
   }));
 
-  const app = await launch();
+  const app = await launchVerdeo(dataDir);
   const page = await browser.context.newPage();
   // The desktop's notifications, as a browser that has granted them offers them.
   await page.addInitScript(() => {
