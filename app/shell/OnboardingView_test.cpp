@@ -111,6 +111,28 @@ TEST_F(Onboarding, TapWhileTypingShowsTheWholeSentenceAndTheHintAtOnce) {
   EXPECT_EQ(launch.app.onboarding()->selectedTab, 2);
 }
 
+TEST(Storytelling, PunctuationTicksBesideEveryEighthCharacter) {
+  platform::ui::TestHarness h;
+  int continued = 0;
+  // H0 i1 ?2 _3 O4 k5 !6 _7 A8 :9 b10 ;11 c12 ,13 d14
+  VerdeoStorytellingView page(h.environment(), {"", "Hi? Ok! A:b;c,d", ""}, [&] { ++continued; });
+  h.show([&] { return page.body(); });
+  // Step through the typing: the character typed at step k is the k-th, and a tick played in
+  // that step is its tick.
+  std::vector<std::size_t> ticks;
+  std::size_t heard = 0;
+  for (std::size_t k = 0; k < 15; ++k) {
+    h.advance(k == 0 ? 0 : VerdeoStorytellingView::typewriterSpeed + 1e-6);
+    ASSERT_EQ(page.displayedText.size(), k + 1);
+    const auto played = h.haptics();
+    for (; heard < played.size(); ++heard)
+      if (played[heard] == "selection") ticks.push_back(k);
+  }
+  EXPECT_EQ(ticks, (std::vector<std::size_t>{0, 2, 6, 8, 9, 11, 13}));
+  EXPECT_EQ(h.haptics().back(), "notification:success");
+  EXPECT_EQ(page.displayedText, "Hi? Ok! A:b;c,d");
+}
+
 TEST_F(Onboarding, ReplacingAPageCancelsItsPendingSteps) {
   Launch launch(dir.path());
   auto& h = launch.h;
