@@ -31,8 +31,7 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 // The packages the page imports; nothing else under node_modules is reachable.
 bool isServedPackagePath(std::string_view path) {
-  return startsWith(path, "preact/") || startsWith(path, "htm/dist/") ||
-         startsWith(path, "@tabler/icons/icons/");
+  return startsWith(path, "preact/") || startsWith(path, "@tabler/icons/icons/");
 }
 
 // The renderer's own files sit flat in its folder; its tests and package files are not served.

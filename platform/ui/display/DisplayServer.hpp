@@ -55,7 +55,7 @@ struct DisplayServerOptions {
 //   /session          token in X-Verdeo-Token: sets the session cookie that authorises the
 //                     page's later requests, including module imports, images and fonts
 //   /web/<file>       the renderer's modules and styles
-//   /npm/<package>/…  preact, htm and the icon set from node_modules
+//   /npm/<package>/…  preact and the icon set from node_modules
 //   /font/…           Inter and Noto Color Emoji from the system's font folder
 //   /asset/<name>     bundle assets, through the asset resolver
 //   /socket           the WebSocket of one display

@@ -2,8 +2,7 @@
 // person does, plays haptics, opens addresses, and tells the app when the page is shown or hidden.
 
 import { Fragment, h, render } from 'preact';
-import { animationTiming, renderNode, renderOverlay, Sheet } from './render.js';
-import { Presence } from './motion.js';
+import { animationTiming, Presence, renderNode, renderOverlay } from './render.js';
 
 const hapticPatterns = {
   'impact:light': 10,
@@ -18,8 +17,6 @@ export function start({ token, screen }) {
   let latest = null;
   let retry = 250;
   let animatingTimer = 0;
-  let shownSheets = new Map();
-  const leavingSheets = new Map();
   const presence = new Presence(() => latest && draw(latest, false));
   // What tests and measurements read: the revision on screen and the haptics played.
   const state = { rev: 0, haptics: [], opened: [], connected: false };
@@ -53,22 +50,7 @@ export function start({ token, screen }) {
     };
     const content = renderNode(message.root, ctx, 'fill');
 
-    const nowShown = new Map(ctx.overlays.map((o) => [o.node.id, o]));
-    for (const [id, overlay] of shownSheets) {
-      if (!nowShown.has(id) && overlay.node.t === 'sheet' && !leavingSheets.has(id)) {
-        leavingSheets.set(id, overlay);
-        setTimeout(() => {
-          leavingSheets.delete(id);
-          if (latest) draw(latest, false);
-        }, 300);
-      }
-    }
-    for (const id of nowShown.keys()) leavingSheets.delete(id);
-    shownSheets = nowShown;
-    const overlays = [
-      ...ctx.overlays.map(renderOverlay),
-      ...[...leavingSheets.values()].map((o) => h(Sheet, { key: o.node.id, node: o.node, ctx: o.ctx, leaving: true })),
-    ];
+    const overlays = presence.windowLayer(ctx.overlays).map(renderOverlay);
     render(h(Fragment, null, [
       h('div', { key: 'root', class: 'root' }, content),
       h('div', { key: 'window', id: 'window' }, overlays),
