@@ -13,13 +13,22 @@ const program = process.env.VERDEO_APP;
 let dataDir;
 let browser;
 
-async function launch() {
+const sentences = [
+  "Stop wondering if you're killing your plants",
+  'Transform from plant killer to plant expert',
+  'Never miss another watering day',
+  'Watch your green friends flourish',
+  'Join a thriving community',
+  'Ready to turn your home into the green sanctuary',
+];
+
+async function launch(folder = dataDir) {
   if (!program) throw new Error('VERDEO_APP must name the verdeo executable');
-  const child = spawn(program, ['--data-dir', dataDir, '--no-open', '--port', '0'], {
+  const child = spawn(program, ['--data-dir', folder, '--no-open', '--port', '0'], {
     stdio: ['ignore', 'pipe', 'inherit'],
   });
+  let seen = '';
   const address = await new Promise((resolve, reject) => {
-    let seen = '';
     const timer = setTimeout(() => reject(new Error(`no address from verdeo: ${seen}`)), 20000);
     child.stdout.on('data', (chunk) => {
       seen += chunk;
@@ -33,6 +42,8 @@ async function launch() {
   });
   return {
     address,
+    // What verdeo has logged so far.
+    output: () => seen,
     async quit() {
       if (child.exitCode !== null) return child.exitCode;
       const exited = new Promise((resolve) => child.on('exit', resolve));
@@ -65,14 +76,6 @@ test('a first launch walks through the onboarding into the tabs', async () => {
   await page.screenshot({ path: path.join(resultsDir, 'onboarding-welcome.png') });
   await page.getByRole('button', { name: 'Start tracking' }).click();
 
-  const sentences = [
-    "Stop wondering if you're killing your plants",
-    'Transform from plant killer to plant expert',
-    'Never miss another watering day',
-    'Watch your green friends flourish',
-    'Join a thriving community',
-    'Ready to turn your home into the green sanctuary',
-  ];
   for (const [index, start] of sentences.entries()) {
     // The sentence types itself out; the hint follows half a second after its last character.
     const sentence = page.getByText(start);
@@ -104,4 +107,49 @@ test('the next launch goes straight to the tabs', async () => {
   assert.equal(await page.getByText('Welcome to Verdeo').count(), 0);
   await page.close();
   assert.equal(await app.quit(), 0);
+});
+
+test('taps made while a page slides in reach that page, once each', async () => {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'verdeo-app-'));
+  const app = await launch(folder);
+  const page = await browser.context.newPage();
+  await page.goto(app.address);
+  await page.getByText('Welcome to Verdeo').waitFor();
+  // Whether a page was still leaving when each tap came down.
+  await page.evaluate(() => {
+    window.tapsDuringChange = [];
+    document.addEventListener('pointerdown', () => {
+      window.tapsDuringChange.push(document.querySelector('.leaving-node') !== null);
+    }, true);
+  });
+  const box = await page.locator('#screen').boundingBox();
+  const tap = () => page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
+  const rev = () => page.evaluate(() => window.verdeoDisplay.rev);
+  await page.getByRole('button', { name: 'Start tracking' }).click();
+
+  for (const [index, start] of sentences.entries()) {
+    // As soon as the page is there, while it still slides in over the one leaving, the first
+    // tap completes its sentence at once (typing it takes seconds, a tree per character) ...
+    await page.waitForFunction((n) => {
+      const entering = document.querySelector(`[data-id$="@page-${n}"]:not(.leaving-node)`);
+      return entering && document.querySelector('.leaving-node');
+    }, index + 1, { polling: 'raf' });
+    const shown = page.locator(`[data-id$="@page-${index + 1}"]:not(.leaving-node)`);
+    const before = await rev();
+    await tap();
+    await shown.getByText('Tap to continue').waitFor();
+    assert.ok(await shown.getByText(start).isVisible(), start);
+    assert.ok(await rev() - before <= 3, `the tap on page ${index + 1} completed its sentence`);
+    // ... and the second moves on by one page.
+    await tap();
+  }
+
+  await page.getByRole('tab', { name: 'Activities' }).waitFor();
+  const during = (await page.evaluate(() => window.tapsDuringChange)).slice(1);
+  assert.equal(during.length, 12);
+  assert.deepEqual(during.filter((_, i) => i % 2 === 0), Array(6).fill(true), 'first taps came during the change');
+  assert.doesNotMatch(app.output(), /Ignored an event for an unknown handler/);
+  await page.close();
+  assert.equal(await app.quit(), 0);
+  fs.rmSync(folder, { recursive: true, force: true });
 });

@@ -136,6 +136,7 @@ export function start({ token, screen }) {
     });
   }
 
+  screen.addEventListener('click', (event) => presence.routeTap(event), true);
   document.addEventListener('visibilitychange', sendVisibility);
   connect();
 }

@@ -6,7 +6,7 @@
 // stays in its parent, at its old place and size; a sheet stays on the window layer. Entering
 // views are those that were not in the previous tree; both need an animation: the node's own or
 // the one the tree message carries (without either, views come and go at once). Sheets bring
-// their own.
+// their own. A view that leaves takes no input: it is inert while it plays.
 
 import { children, element, single } from './tree.js';
 
@@ -158,10 +158,36 @@ export class Presence {
         width: `${entry.rect.width}px`, height: `${entry.rect.height}px`, margin: 0, flex: 'none',
       });
       vnode.props.class += ' leaving-node';
+      vnode.props.inert = true;
       out ??= rendered.slice();
       out.splice(Math.min(entry.index, out.length), 0, vnode);
     }
     return out ?? rendered;
+  }
+
+  // A tap is for the views that stay or come, never for one that leaves (leaving views are inert).
+  // A view that slides in is not yet under the pointer where it is going to be; a tap that lands
+  // within its final box goes to what will be there once it has arrived, as a person expects when
+  // tapping a page that is still moving in.
+  routeTap(event) {
+    if (!event.isTrusted) return;
+    const now = performance.now();
+    for (const [id, until] of this.entering) {
+      if (until <= now) continue;
+      const entering = document.querySelector(`[data-id="${CSS.escape(id)}"]:not(.leaving-node)`);
+      if (!entering || entering.contains(event.target)) continue;
+      const animations = entering.getAnimations();
+      if (!animations.length) continue;
+      const times = animations.map((a) => a.currentTime);
+      for (const a of animations) a.currentTime = a.effect.getComputedTiming().endTime;
+      const target = document.elementFromPoint(event.clientX, event.clientY);
+      animations.forEach((a, i) => { a.currentTime = times[i]; });
+      if (!target || !entering.contains(target)) continue;
+      event.stopPropagation();
+      event.preventDefault();
+      target.click();
+      return;
+    }
   }
 
   // What the window layer shows: the sheets and alerts presented now, then the sheets leaving.

@@ -54,7 +54,7 @@ function Sheet({ node, ctx, leaving }) {
   };
   const style = {};
   const inner = applyStyle(node, style, ctx);
-  return h('div', { class: 'sheet-layer', key: node.id }, [
+  return h('div', { class: 'sheet-layer', key: node.id, inert: leaving || undefined }, [
     h('div', { key: 'shade', class: `sheet-shade${leaving ? ' leaving' : ''}`, onClick: close }),
     h('div', {
       key: 'sheet', ref, class: `n sheet${leaving ? ' leaving' : ''}`, role: 'dialog', 'aria-modal': 'true',
