@@ -68,7 +68,7 @@ function Sheet({ node, ctx, leaving }) {
 
 function renderAlert(node, ctx) {
   const p = node.p ?? {};
-  const buttons = p.buttons?.length ? p.buttons : [{ label: 'OK', handler: handler(node, 'dismiss') }];
+  const buttons = p.buttons ?? [];
   return h('div', { key: node.id, class: 'alert-shade', 'data-id': node.id }, h('div', {
     class: 'alert', role: 'alertdialog', 'aria-modal': 'true', 'aria-label': p.title,
   }, [
