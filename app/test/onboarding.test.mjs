@@ -7,7 +7,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
-import { resultsDir, startBrowser } from '../../platform/ui/display/web/test/browser.mjs';
+import { accessibilityFaults, resultsDir, startBrowser } from '../../platform/ui/display/web/test/browser.mjs';
 
 const program = process.env.VERDEO_APP;
 let dataDir;
@@ -74,6 +74,9 @@ test('a first launch walks through the onboarding into the tabs', async () => {
   await page.getByText('Welcome to Verdeo').waitFor();
   await page.waitForTimeout(300);
   await page.screenshot({ path: path.join(resultsDir, 'onboarding-welcome.png') });
+  assert.deepEqual(await accessibilityFaults(page), [], 'the welcome page');
+  assert.equal(await page.getByRole('img', { name: 'A potted plant putting out new leaves' }).count(), 1);
+  assert.equal(await page.getByRole('main').count(), 1);
   await page.getByRole('button', { name: 'Start tracking' }).click();
 
   for (const [index, start] of sentences.entries()) {
@@ -81,7 +84,10 @@ test('a first launch walks through the onboarding into the tabs', async () => {
     const sentence = page.getByText(start);
     await sentence.waitFor({ timeout: 10000 });
     await page.getByText('Tap to continue').waitFor({ timeout: 10000 });
-    if (index === 0) await page.screenshot({ path: path.join(resultsDir, 'onboarding-story.png') });
+    if (index === 0) {
+      await page.screenshot({ path: path.join(resultsDir, 'onboarding-story.png') });
+      assert.deepEqual(await accessibilityFaults(page), [], 'a story page');
+    }
     await sentence.click();
   }
 
@@ -89,8 +95,10 @@ test('a first launch walks through the onboarding into the tabs', async () => {
   assert.deepEqual(await page.getByRole('tab').allTextContents(), ['Activities', 'Plants', 'Expert']);
   assert.equal(await page.getByRole('tab', { name: 'Activities' }).getAttribute('aria-selected'), 'true');
   await page.screenshot({ path: path.join(resultsDir, 'tabs.png') });
+  assert.deepEqual(await accessibilityFaults(page), [], 'the first tab');
   await page.getByRole('tab', { name: 'Plants' }).click();
   await page.getByRole('heading', { name: 'Plants' }).waitFor();
+  assert.deepEqual(await accessibilityFaults(page), [], 'the plants tab');
   assert.deepEqual(problems, []);
   await page.close();
   assert.equal(await app.quit(), 0);

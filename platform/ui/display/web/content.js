@@ -32,13 +32,16 @@ export function renderSymbol(node, ctx, style) {
 export function renderImage(node, ctx, style) {
   const p = node.p ?? {};
   const cls = `image${p.resizable ? ' resizable' : ''}`;
+  // An image named by its accessibility label says so; one without is decoration.
+  const name = typeof p.label === 'string' ? p.label : '';
   if (p.template) {
     style['--icon'] = `url("${p.src}")`;
     if (!p.resizable) Object.assign(style, { width: '24px', height: '24px' });
-    return element('span', node, `${cls} template`, style, null, { role: 'img' });
+    return element('span', node, `${cls} template`, style, null,
+      name ? { role: 'img', 'aria-label': name } : { 'aria-hidden': 'true' });
   }
   style.objectFit = p.contentMode === 'fit' ? 'contain' : p.resizable ? 'cover' : undefined;
-  return element('img', node, cls, style, null, { src: p.src, alt: '', draggable: false });
+  return element('img', node, cls, style, null, { src: p.src, alt: name, draggable: false });
 }
 
 export function renderColor(node, ctx, style) {

@@ -52,7 +52,7 @@ export function start({ token, screen }) {
 
     const overlays = presence.windowLayer(ctx.overlays).map(renderOverlay);
     render(h(Fragment, null, [
-      h('div', { key: 'root', class: 'root' }, content),
+      h('main', { key: 'root', class: 'root' }, content),
       h('div', { key: 'window', id: 'window' }, overlays),
       state.connected ? null : h('div', { key: 'offline', class: 'offline', role: 'status' }, 'Reconnecting…'),
     ]), screen);

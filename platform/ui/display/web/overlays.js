@@ -22,6 +22,17 @@ export function renderOverlay({ node, ctx, leaving }) {
   return null;
 }
 
+// A sheet is named after the title of the first page it shows.
+function titleOf(node) {
+  if (!node || typeof node !== 'object') return '';
+  if (node.t === 'page' && node.p?.title) return node.p.title;
+  for (const child of node.c ?? []) {
+    const title = titleOf(child);
+    if (title) return title;
+  }
+  return '';
+}
+
 function Sheet({ node, ctx, leaving }) {
   const ref = useRef(null);
   const drag = useRef(null);
@@ -58,6 +69,7 @@ function Sheet({ node, ctx, leaving }) {
     h('div', { key: 'shade', class: `sheet-shade${leaving ? ' leaving' : ''}`, onClick: close }),
     h('div', {
       key: 'sheet', ref, class: `n sheet${leaving ? ' leaving' : ''}`, role: 'dialog', 'aria-modal': 'true',
+      'aria-label': titleOf(node) || undefined,
       'data-id': node.id, style, onPointerDown, onPointerMove, onPointerUp, onPointerCancel: onPointerUp,
     }, [
       h('div', { key: 'grab', class: 'sheet-grabber', 'aria-hidden': 'true' }),

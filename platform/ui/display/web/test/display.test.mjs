@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { percentile, resultsDir, startBrowser, startDemo } from './browser.mjs';
+import { accessibilityFaults, percentile, resultsDir, startBrowser, startDemo } from './browser.mjs';
 
 let demo;
 let browser;
@@ -51,6 +51,7 @@ describe('the page', () => {
     assert.equal(await page.getByRole('button', { name: 'Settings' }).count(), 1, 'symbol-only button has a name');
     assert.equal(await page.getByRole('button', { name: 'plus' }).count(), 1, 'named after its symbol');
     assert.equal(await page.evaluate(() => getComputedStyle(document.body).fontFamily.split(',')[0]), 'Inter');
+    assert.deepEqual(await accessibilityFaults(page), []);
   });
 
   test('leaves the address bar without the token', async () => {
@@ -112,6 +113,7 @@ describe('the page', () => {
     const box = await sheet.boundingBox();
     const screen = await page.locator('#screen').boundingBox();
     assert.ok(box.y > screen.y && box.y < screen.y + 100, 'below the status bar');
+    assert.deepEqual(await accessibilityFaults(page), []);
     await sheet.getByRole('button', { name: 'Close' }).click();
     await page.waitForFunction(() => !document.querySelector('[role=dialog]'));
   });
@@ -125,6 +127,7 @@ describe('the page', () => {
     const box = await alert.boundingBox();
     const screen = await page.locator('#screen').boundingBox();
     assert.ok(Math.abs(box.x + box.width / 2 - (screen.x + screen.width / 2)) < 2);
+    assert.deepEqual(await accessibilityFaults(page), []);
     await alert.getByRole('button', { name: 'Cancel' }).click();
     await page.waitForFunction(() => !document.querySelector('[role=alertdialog]'));
   });
@@ -142,6 +145,7 @@ describe('the page', () => {
     await page.waitForTimeout(200);
     const t2 = Number(await canvas.getAttribute('data-t'));
     assert.ok(t2 !== t1 && t2 >= 0 && t2 < 6, `t moves within 0…6 (${t1} → ${t2})`);
+    assert.deepEqual(await accessibilityFaults(page), []);
     fs.mkdirSync(resultsDir, { recursive: true });
     await page.screenshot({ path: path.join(resultsDir, 'display-backdrop.png') });
     await page.getByRole('tab', { name: 'Activities' }).click();
