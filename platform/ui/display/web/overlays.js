@@ -65,7 +65,9 @@ function Sheet({ node, ctx, leaving }) {
   };
   const style = {};
   const inner = applyStyle(node, style, ctx);
-  return h('div', { class: 'sheet-layer', key: node.id, inert: leaving || undefined }, [
+  return h('div', {
+    class: 'sheet-layer', key: node.id, inert: leaving || undefined, style: { colorScheme: ctx.colorScheme },
+  }, [
     h('div', { key: 'shade', class: `sheet-shade${leaving ? ' leaving' : ''}`, onClick: close }),
     h('div', {
       key: 'sheet', ref, class: `n sheet${leaving ? ' leaving' : ''}`, role: 'dialog', 'aria-modal': 'true',
@@ -81,7 +83,9 @@ function Sheet({ node, ctx, leaving }) {
 function renderAlert(node, ctx) {
   const p = node.p ?? {};
   const buttons = p.buttons ?? [];
-  return h('div', { key: node.id, class: 'alert-shade', 'data-id': node.id }, h('div', {
+  return h('div', {
+    key: node.id, class: 'alert-shade', 'data-id': node.id, style: { colorScheme: ctx.colorScheme },
+  }, h('div', {
     class: 'alert', role: 'alertdialog', 'aria-modal': 'true', 'aria-label': p.title,
   }, [
     h('div', { key: 't', class: 'alert-text' }, [

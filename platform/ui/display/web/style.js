@@ -64,7 +64,8 @@ export function paint(fill) {
 }
 
 // The inherited style of `s`, as CSS on the node's element and as context for what CSS cannot
-// inherit (line limits, tint for controls, disabled state).
+// inherit (line limits, tint for controls, disabled state) or what must reach the window layer,
+// which is not beneath the node in the page (the colour scheme).
 export function applyStyle(node, style, ctx) {
   const s = node.s;
   if (!s) return ctx;
@@ -89,6 +90,11 @@ export function applyStyle(node, style, ctx) {
   if (s.italic) style.fontStyle = 'italic';
   if (s.textAlign) {
     style.textAlign = { leading: 'left', center: 'center', trailing: 'right' }[s.textAlign];
+  }
+  // Native controls beneath (fields, pickers, scroll bars) follow the forced scheme.
+  if (s.colorScheme) {
+    style.colorScheme = s.colorScheme;
+    next.colorScheme = s.colorScheme;
   }
   if (isNumber(s.lineSpacing)) next.lineSpacing = s.lineSpacing;
   if ('lineLimit' in s) next.lineLimit = s.lineLimit;

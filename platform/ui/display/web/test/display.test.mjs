@@ -54,6 +54,12 @@ describe('the page', () => {
     assert.deepEqual(await accessibilityFaults(page), []);
   });
 
+  test("the tree's forced dark scheme reaches the native controls beneath it, and only them", async () => {
+    const scheme = (locator) => locator.evaluate((e) => getComputedStyle(e).colorScheme);
+    assert.equal(await scheme(page.getByRole('textbox', { name: 'Plant name' })), 'dark');
+    assert.equal(await scheme(page.locator('html')), 'normal');
+  });
+
   test('leaves the address bar without the token', async () => {
     assert.ok(!page.url().includes(demo.token));
   });
