@@ -2,9 +2,10 @@
 // progress indicators and the particle backdrop.
 
 import { h } from 'preact';
+import { useLayoutEffect, useRef } from 'preact/hooks';
 import { element } from './tree.js';
 import { cornerRadius } from './layout.js';
-import { cssGradient, isNumber, paint } from './style.js';
+import { gradientIsAxial, isNumber, paint } from './style.js';
 import { symbolURL } from './symbols.js';
 import { Particles } from './particles.js';
 
@@ -50,9 +51,37 @@ export function renderColor(node, ctx, style) {
 }
 
 export function renderGradient(node, ctx, style) {
-  style.background = cssGradient(node.p?.gradient);
-  return element('div', node, 'gradient', style, null);
+  return painted('div', node, 'gradient', style, null, node.p?.gradient);
 }
+
+// An element filled with `fill`. A gradient that does not run along an axis depends on the box's
+// proportions, so its element measures itself and repaints whenever its size changes.
+function painted(tag, node, cls, style, kids, fill) {
+  if (!fill || typeof fill === 'string' || gradientIsAxial(fill)) {
+    Object.assign(style, paint(fill));
+    return element(tag, node, cls, style, kids);
+  }
+  return h(SizedPaint, { key: node.id, tag, fill, kids, 'data-id': node.id, class: `n ${cls}`, style });
+}
+
+function SizedPaint({ tag, fill, kids, ...props }) {
+  const ref = useRef(null);
+  const latest = useRef(fill);
+  latest.current = fill;
+  const repaint = () => {
+    const box = ref.current;
+    box.style.background = paint(latest.current, box.offsetWidth, box.offsetHeight).background ?? '';
+  };
+  useLayoutEffect(() => {
+    const observer = new ResizeObserver(repaint);
+    observer.observe(ref.current);
+    return () => observer.disconnect();
+  }, []);
+  useLayoutEffect(repaint);
+  return h(tag, { ...props, ref }, kids);
+}
+// Builders and the leaving mechanism may add props to this vnode as to an element's.
+SizedPaint.passesProps = true;
 
 function strokeSvg(p, radius) {
   const stroke = p.stroke;
@@ -73,7 +102,7 @@ function strokeSvg(p, radius) {
 
 export function renderShape(node, ctx, style) {
   const p = node.p ?? {};
-  const look = { ...paint(p.fill), borderRadius: cornerRadius(p) };
+  const look = { borderRadius: cornerRadius(p) };
   let outline = null;
   if (p.stroke) {
     if ((p.stroke.dash ?? []).length) outline = strokeSvg(p, look.borderRadius);
@@ -81,10 +110,10 @@ export function renderShape(node, ctx, style) {
   }
   if (p.shape === 'circle') {
     return element('div', node, 'shape-box', style,
-      h('div', { class: 'circle-in', style: look }, outline));
+      painted('div', {}, 'circle-in', look, outline, p.fill));
   }
   Object.assign(style, look);
-  return element('div', node, 'shape', style, outline);
+  return painted('div', node, 'shape', style, outline, p.fill);
 }
 
 export function renderParticles(node, ctx, style) {

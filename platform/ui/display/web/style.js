@@ -31,35 +31,50 @@ export function cssColor(value) {
   return typeof value === 'string' ? value : undefined;
 }
 
-export function cssGradient(gradient) {
+// Whether the gradient looks the same on a box of any shape: its line runs along one axis.
+export function gradientIsAxial(gradient) {
+  const start = gradient?.start ?? { x: 0.5, y: 0 };
+  const end = gradient?.end ?? { x: 0.5, y: 1 };
+  return start.x === end.x || start.y === end.y;
+}
+
+// The CSS for a gradient whose line runs from the unit point `start` to `end` of a w × h box:
+// the colour is the same along every line at right angles to that segment in pixels, and the
+// stops are placed on the segment. CSS instead draws along an angle through the box's centre,
+// over a line of length |w·sin a| + |h·cos a| (so that the corners get the end colours), so the
+// angle is that of the segment in pixels and each stop is the projection of its point on the
+// segment onto that line. Unit points alone fix the angle only for a square.
+export function cssGradient(gradient, w = 1, h = 1) {
   if (!gradient || !Array.isArray(gradient.stops)) return undefined;
   const start = gradient.start ?? { x: 0.5, y: 0 };
   const end = gradient.end ?? { x: 0.5, y: 1 };
-  // CSS draws a linear gradient along an angle across the whole box; the unit points of the
-  // wire are turned into that angle, and the stops are placed on the segment between them.
-  const dx = end.x - start.x;
-  const dy = end.y - start.y;
-  const angle = (Math.atan2(dx, -dy) * 180) / Math.PI;
+  const width = w > 0 ? w : 1;
+  const height = h > 0 ? h : 1;
+  const sx = start.x * width;
+  const sy = start.y * height;
+  const dx = end.x * width - sx;
+  const dy = end.y * height - sy;
+  const degenerate = dx === 0 && dy === 0;
+  const angle = degenerate ? 180 : (Math.atan2(dx, -dy) * 180) / Math.PI;
   const rad = (angle * Math.PI) / 180;
-  const sin = Math.sin(rad);
-  const cos = -Math.cos(rad);
-  // Projection of a unit point onto the gradient line, as a fraction of the line CSS uses
-  // (which spans the box's corners); with aspect ratio ignored this is exact for squares.
-  const half = (Math.abs(sin) + Math.abs(cos)) / 2;
-  const project = (p) => (((p.x - 0.5) * sin + (p.y - 0.5) * cos) / (2 * half || 1)) + 0.5;
-  const from = project(start);
-  const to = project(end);
+  const ux = Math.sin(rad);
+  const uy = -Math.cos(rad);
+  const length = Math.abs(width * ux) + Math.abs(height * uy);
+  const at = (x, y) => ((x - width / 2) * ux + (y - height / 2) * uy) / length + 0.5;
+  const from = at(sx, sy);
+  const to = at(sx + dx, sy + dy);
   const stops = gradient.stops.map((s) => {
-    const at = from + (to - from) * (s.location ?? 0);
-    return `${s.color} ${(at * 100).toFixed(2)}%`;
+    const position = from + (to - from) * (s.location ?? 0);
+    return `${s.color} ${(position * 100).toFixed(3)}%`;
   });
-  return `linear-gradient(${angle.toFixed(2)}deg, ${stops.join(', ')})`;
+  return `linear-gradient(${angle.toFixed(3)}deg, ${stops.join(', ')})`;
 }
 
-export function paint(fill) {
+// The background for a fill (a colour or a gradient) on a box of w × h.
+export function paint(fill, w, h) {
   if (!fill) return {};
   if (typeof fill === 'string') return { background: fill };
-  const gradient = cssGradient(fill);
+  const gradient = cssGradient(fill, w, h);
   return gradient ? { background: gradient } : {};
 }
 

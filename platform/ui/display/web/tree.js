@@ -58,7 +58,9 @@ export function renderNode(node, ctx, axis) {
   }
   const vnode = build(node, inner, style, axis);
   const tap = handler(node, 'tap');
-  if (tap && !controls.has(node.t) && vnode && typeof vnode.type === 'string') addTapGesture(vnode, tap, inner);
+  if (tap && !controls.has(node.t) && vnode && (typeof vnode.type === 'string' || vnode.type.passesProps)) {
+    addTapGesture(vnode, tap, inner);
+  }
   return vnode;
 }
 
