@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/Controls.hpp"
+#include "platform/ui/WireReader.hpp"
 
 namespace platform::ui {
 
@@ -198,7 +199,8 @@ void TestHarness::advance(double seconds) {
 const TestHarness::Index& TestHarness::index() const {
   if (!index_ || indexedRevision_ != runtime_.revision()) {
     auto fresh = std::make_unique<Index>();
-    fresh->root = runtime_.rootJson().empty() ? Json() : Json::parse(runtime_.rootJson());
+    fresh->root =
+        runtime_.rootJson().empty() ? Json() : readWireTree(Json::parse(runtime_.rootJson()));
     if (!fresh->root.is_null()) fresh->add(fresh->root, -1, true);
     for (std::size_t i = 0; i < fresh->entries.size(); ++i) {
       const std::string type = fresh->entries[i].node->value("t", "");

@@ -3,6 +3,7 @@
 
 import { Fragment, h, render } from 'preact';
 import { animationTiming, Presence, renderNode, renderOverlay } from './render.js';
+import { readTree } from './wire.js';
 
 const hapticPatterns = {
   'impact:light': 10,
@@ -109,6 +110,7 @@ export function start({ token, screen }) {
       return;
     }
     if (message.type === 'tree') {
+      readTree(message.root);
       latest = message;
       draw(message, true);
     } else if (message.type === 'haptic') {

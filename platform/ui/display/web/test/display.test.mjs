@@ -26,7 +26,7 @@ after(async () => {
   await demo?.stop();
 });
 
-const counter = () => page.locator('[data-id="0.0.0.0.0.0"]');
+const counter = () => page.locator('.text').filter({ hasText: /^Tapped/ });
 
 describe('the page', () => {
   test('draws the tree: texts, symbols by name, a switch, the tab bar', async () => {
@@ -83,14 +83,14 @@ describe('the page', () => {
   });
 
   test('a transition view fades in and out with the change that carries an animation', async () => {
-    const badge = page.locator('[data-id="0.0.0.0.0.8"]');
+    const badge = page.locator('[data-transition]');
     const toggle = page.getByRole('switch', { name: 'Enable Weekly Reminders' });
     await toggle.click();
-    await page.waitForFunction(() => document.querySelector('[data-id="0.0.0.0.0.8"]')?.classList.contains('leave-opacity'));
+    await page.waitForFunction(() => document.querySelector('[data-transition]')?.classList.contains('leave-opacity'));
     assert.equal(await badge.textContent(), 'Reminders are on', 'still shown while it leaves');
     await badge.waitFor({ state: 'detached' });
     await toggle.click();
-    await page.waitForFunction(() => document.querySelector('[data-id="0.0.0.0.0.8"]')?.classList.contains('enter-opacity'));
+    await page.waitForFunction(() => document.querySelector('[data-transition]')?.classList.contains('enter-opacity'));
     await badge.evaluate((e) => Promise.all(e.getAnimations().map((a) => a.finished)));
     assert.equal(await badge.evaluate((e) => getComputedStyle(e).opacity), '1');
   });
@@ -207,7 +207,7 @@ describe('speed', () => {
     // new tree is in the DOM, and until the frame that shows it (the next animation frame).
     const timings = await page.evaluate(async (count) => {
       const button = [...document.querySelectorAll('button')].find((b) => b.textContent === 'Water now');
-      const label = document.querySelector('[data-id="0.0.0.0.0.0"]');
+      const label = [...document.querySelectorAll('.text')].find((e) => e.textContent.startsWith('Tapped'));
       const frame = () => new Promise((resolve) => requestAnimationFrame(() => resolve()));
       const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
       const dom = [];
