@@ -86,8 +86,14 @@ describe('the page', () => {
     const badge = page.locator('[data-transition]');
     const toggle = page.getByRole('switch', { name: 'Enable Weekly Reminders' });
     await toggle.click();
-    await page.waitForFunction(() => document.querySelector('[data-transition]')?.classList.contains('leave-opacity'));
-    assert.equal(await badge.textContent(), 'Reminders are on', 'still shown while it leaves');
+    // Read in the same frame: the view is gone once its leaving animation ends.
+    const leaving = await page.waitForFunction(() => {
+      const e = document.querySelector('[data-transition]');
+      return e?.classList.contains('leave-opacity') ? { text: e.textContent, inert: e.inert } : null;
+    });
+    const { text, inert } = await leaving.jsonValue();
+    assert.equal(text, 'Reminders are on', 'still shown while it leaves');
+    assert.ok(inert, 'and takes no input meanwhile');
     await badge.waitFor({ state: 'detached' });
     await toggle.click();
     await page.waitForFunction(() => document.querySelector('[data-transition]')?.classList.contains('enter-opacity'));
