@@ -109,7 +109,8 @@ int run(const verdeo::CommandLine& line) {
     // Trees go out as the runtime wrote them; haptics and addresses are small messages.
     if (message.starts_with(R"({"type":"tree")")) {
       const auto& animation = runtime.publishedAnimation();
-      server.showTreeJson(runtime.rootJson(), animation ? ui::toJson(*animation).dump() : "null");
+      server.showTreeJson(runtime.rootJson(), animation ? ui::toJson(*animation).dump() : "null",
+                          runtime.systemJson());
     } else if (auto parsed = platform::Json::parse(message, nullptr, false);
                !parsed.is_discarded()) {
       server.broadcast(parsed);

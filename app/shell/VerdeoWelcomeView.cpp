@@ -36,6 +36,7 @@ View VerdeoWelcomeView::body() const {
                                Image(model.imageName)
                                    .resizable()
                                    .scaledToFill()
+                                   .accessibilityLabel("A potted plant putting out new leaves")
                                    .frame({.height = 100, .maxWidth = infinity})
                                    .clipShape(Shape::roundedRect(32, CornerStyle::continuous)),
                                VStack({.alignment = HorizontalAlignment::center, .spacing = 16},

@@ -1,6 +1,7 @@
 #include "platform/ui/Runtime.hpp"
 
 #include <exception>
+#include <iterator>
 #include <unordered_set>
 
 #include "platform/foundation/Log.hpp"
@@ -78,13 +79,20 @@ void Runtime::render() {
   if (!root_ || rendering_) return;
   rendering_ = true;
   WireTree tree;
+  std::string system;
   try {
     BuildingScope building;
     View root = root_();
     tree = writer_.write(root);
-    if (systemLayer_.isShowing())
-      tree = composeSystemLayer(std::move(tree), root.flex(),
-                                writer_.write(systemLayer_.body().id("system-layer")));
+    // The platform's own presentations are a tree of their own, drawn above the application's,
+    // so that showing them never changes an id of the application's tree.
+    if (systemLayer_.isShowing()) {
+      WireTree layer = writer_.write(systemLayer_.body().id("system-layer"));
+      system = std::move(layer.json);
+      tree.handlers.merge(layer.handlers);
+      std::move(layer.lifecycle.begin(), layer.lifecycle.end(), std::back_inserter(tree.lifecycle));
+      std::move(layer.ties.begin(), layer.ties.end(), std::back_inserter(tree.ties));
+    }
   } catch (const std::exception& error) {
     // A screen that cannot be built keeps the last tree on screen (and its handlers) rather
     // than taking the whole application down.
@@ -108,16 +116,21 @@ void Runtime::render() {
   }
   ties_ = std::move(ties);
 
-  if (tree.json != rootJson_) {
+  if (tree.json != rootJson_ || system != systemJson_) {
     rootJson_ = std::move(tree.json);
+    systemJson_ = std::move(system);
     ++revision_;
     publishedAnimation_ = animation;
     treeMessage_.clear();
-    treeMessage_.reserve(rootJson_.size() + 128);
+    treeMessage_.reserve(rootJson_.size() + systemJson_.size() + 128);
     treeMessage_ += "{\"type\":\"tree\",\"rev\":";
     treeMessage_ += std::to_string(revision_);
     treeMessage_ += ",\"root\":";
     treeMessage_ += rootJson_;
+    if (!systemJson_.empty()) {
+      treeMessage_ += ",\"system\":";
+      treeMessage_ += systemJson_;
+    }
     treeMessage_ += ",\"animation\":";
     treeMessage_ += animation ? toJson(*animation).dump() : "null";
     treeMessage_ += '}';

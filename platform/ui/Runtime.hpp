@@ -60,6 +60,8 @@ class Runtime {
   // The latest published "tree" message and its parts.
   const std::string& treeMessage() const { return treeMessage_; }
   const std::string& rootJson() const { return rootJson_; }
+  // The system layer's tree while it shows anything; empty otherwise.
+  const std::string& systemJson() const { return systemJson_; }
   long revision() const { return revision_; }
   const std::optional<Animation>& publishedAnimation() const { return publishedAnimation_; }
   const std::vector<std::string>& openedURLs() const { return openedURLs_; }
@@ -86,6 +88,7 @@ class Runtime {
   std::optional<Animation> pendingAnimation_;
 
   std::string rootJson_;
+  std::string systemJson_;
   std::string treeMessage_;
   long revision_ = 0;
   std::optional<Animation> publishedAnimation_;

@@ -79,42 +79,4 @@ View SystemLayer::body() const {
       "Settings.");
 }
 
-namespace {
-const char* flexText(Flex flex) {
-  switch (flex) {
-    case Flex::h:
-      return "h";
-    case Flex::v:
-      return "v";
-    case Flex::hv:
-      return "hv";
-    default:
-      return nullptr;
-  }
-}
-}  // namespace
-
-WireTree composeSystemLayer(WireTree app, Flex appFlex, WireTree layer) {
-  WireTree tree;
-  tree.json.reserve(app.json.size() + layer.json.size() + 96);
-  tree.json += R"({"t":"zstack","id":"@system","p":{"alignment":"top"})";
-  if (const char* x = flexText(appFlex)) {
-    tree.json += R"(,"x":")";
-    tree.json += x;
-    tree.json += '"';
-  }
-  tree.json += R"(,"c":[)";
-  tree.json += app.json;
-  tree.json += ',';
-  tree.json += layer.json;
-  tree.json += "]}";
-  tree.handlers = std::move(app.handlers);
-  tree.handlers.merge(layer.handlers);
-  tree.lifecycle = std::move(app.lifecycle);
-  std::move(layer.lifecycle.begin(), layer.lifecycle.end(), std::back_inserter(tree.lifecycle));
-  tree.ties = std::move(app.ties);
-  std::move(layer.ties.begin(), layer.ties.end(), std::back_inserter(tree.ties));
-  return tree;
-}
-
 }  // namespace platform::ui

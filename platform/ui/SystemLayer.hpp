@@ -56,9 +56,4 @@ class SystemLayer {
   std::uint64_t nextSerial_ = 0;
 };
 
-// The published tree while the system layer shows something: the application's tree and the
-// layer's in one top-aligned stack, the application's ids and handlers left as they are so that
-// nothing of it comes or goes when a banner does.
-WireTree composeSystemLayer(WireTree app, Flex appFlex, WireTree layer);
-
 }  // namespace platform::ui

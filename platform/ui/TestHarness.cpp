@@ -4,6 +4,7 @@
 
 #include "platform/ui/CalendarLocalTime.hpp"
 #include "platform/ui/Controls.hpp"
+#include "platform/ui/WireReader.hpp"
 
 namespace platform::ui {
 
@@ -207,7 +208,15 @@ void TestHarness::advance(double seconds) {
 const TestHarness::Index& TestHarness::index() const {
   if (!index_ || indexedRevision_ != runtime_.revision()) {
     auto fresh = std::make_unique<Index>();
-    fresh->root = runtime_.rootJson().empty() ? Json() : Json::parse(runtime_.rootJson());
+    fresh->root =
+        runtime_.rootJson().empty() ? Json() : readWireTree(Json::parse(runtime_.rootJson()));
+    // The system layer is drawn above the application, as the display does: its question or
+    // banner comes after everything of the application, so it is the topmost.
+    if (!runtime_.systemJson().empty())
+      fresh->root = Json{{"t", "zstack"},
+                         {"id", "window"},
+                         {"c", {std::move(fresh->root),
+                                readWireTree(Json::parse(runtime_.systemJson()))}}};
     if (!fresh->root.is_null()) fresh->add(fresh->root, -1, true);
     for (std::size_t i = 0; i < fresh->entries.size(); ++i) {
       const std::string type = fresh->entries[i].node->value("t", "");

@@ -499,6 +499,18 @@ TEST(Shell, AlertButtonsCloseTheAlertAndRunTheirAction) {
   EXPECT_FALSE(screen.showingDelete);
 }
 
+TEST(Shell, AnAlertWithoutButtonsOffersOK) {
+  TestHarness h;
+  bool showing = true;
+  h.show([&] { return Text("Saved").alert("Could not save", binding(showing), {}, "Try again."); });
+  ASSERT_TRUE(h.alert());
+  EXPECT_EQ(h.alert().prop("buttons"),
+            Json::parse(R"([{"label": "OK", "role": "cancel", "handler": "0.1:button.0"}])"));
+  ASSERT_TRUE(h.tapAlertButton("OK"));
+  EXPECT_FALSE(showing);
+  EXPECT_FALSE(h.alert());
+}
+
 TEST(Shell, PickersTakeOptionsAndWallClockTimes) {
   TestHarness h(3600);  // the user's clock runs an hour ahead of UTC
   ShellView screen(h.environment());

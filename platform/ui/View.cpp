@@ -666,6 +666,8 @@ View View::sheet(std::optional<Presentation> presentation) && {
 View View::alert(std::string title, Binding<bool> isPresented, std::vector<AlertButton> buttons,
                  std::string message) && {
   if (!isPresented.get()) return presenting(std::move(*this), std::nullopt);
+  // An alert always offers a way out: without buttons of the caller's it has the platform's "OK".
+  if (buttons.empty()) buttons.push_back({"OK", ButtonRole::cancel, {}});
   View alertNode = makeNode(NodeType::alert);
   Node& n = alertNode.mutableNode();
   n.props.emplace_back(Prop::title, std::move(title));

@@ -106,7 +106,7 @@ void appendFont(std::string& out, const Font& font) {
 }
 
 void appendStyle(std::string& out, const Style& s) {
-  out += ",\"s\":{";
+  out += '{';
   ObjectFields field{out};
   if (s.font) {
     field("font");
@@ -208,15 +208,28 @@ bool shownChild(const Node& n, std::size_t i) {
 
 }  // namespace
 
+// Texts looked up by view, so a repeated object is found without copying it.
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+using SharedObjects = std::unordered_map<std::string, std::size_t, TextHash, std::equal_to<>>;
+
 struct WireWriter::State {
   const std::function<void(const std::string&)>& openURL;
   WireTree& tree;
   std::string& out;
   std::string id;
   std::string handlerId;
+  // The `p` and `s` objects written so far, numbered in order; a repeat is written as its number.
+  SharedObjects props, styles;
+  bool sharing = true;  // not inside a page's top bar, which is written out in full
 
+  // Writes the object that `out` holds from `start` on as its number when it was written before.
+  void share(SharedObjects& objects, std::size_t start);
   // `onScreen`: not in a tab that is not selected, nor in a page under the top of its stack.
-  void node(const View& view, bool disabled, bool onScreen);
+  // `segment`: where the node's own part of `id` starts; `ownId`: whether the node carries it.
+  void node(const View& view, bool disabled, bool onScreen, std::size_t segment, bool ownId);
   void views(const std::vector<View>& list, const char* segment, bool disabled, bool onScreen);
   void prop(const Node& n, Prop p, const PropValue& value, bool disabled, bool onScreen);
   void handlers(const Node& n, bool disabled);
@@ -232,13 +245,13 @@ void WireWriter::State::views(const std::vector<View>& list, const char* segment
     id += segment;
     char buffer[16];
     id.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, i).ptr);
-    node(list[i], disabled, onScreen);
+    node(list[i], disabled, onScreen, base + 1, false);
     id.resize(base);
   }
   out += ']';
 }
 
-void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool disabled,
+void WireWriter::State::prop(const Node&, Prop p, const PropValue& value, bool disabled,
                              bool onScreen) {
   switch (value.index()) {
     case 0:
@@ -278,17 +291,7 @@ void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool
     }
     case 8: {
       const Json& json = std::get<Json>(value);
-      if (n.type == NodeType::alert && p == Prop::buttons && json.is_array()) {
-        // Each alert button carries the id of its own handler.
-        Json buttons = json;
-        for (std::size_t i = 0; i < buttons.size(); ++i)
-          buttons[i]["handler"] =
-              disabled ? Json()
-                       : Json(id + ":" + name(EventKind::button) + "." + std::to_string(i));
-        out += buttons.dump(-1, ' ', false, Json::error_handler_t::replace);
-      } else {
-        out += json.dump(-1, ' ', false, Json::error_handler_t::replace);
-      }
+      out += json.dump(-1, ' ', false, Json::error_handler_t::replace);
       break;
     }
     case 9:
@@ -300,7 +303,7 @@ void WireWriter::State::prop(const Node& n, Prop p, const PropValue& value, bool
 void WireWriter::State::handlers(const Node& n, bool disabled) {
   const bool link = n.type == NodeType::link && openURL;
   if (disabled || (n.handlers.empty() && !link)) return;
-  out += ",\"on\":{";
+  out += ",\"on\":[";
   bool first = true;
   auto add = [&](const Handler& h) {
     if (!first) out += ',';
@@ -310,8 +313,7 @@ void WireWriter::State::handlers(const Node& n, bool disabled) {
     appendEventName(handlerId, h);
     out += '"';
     appendEventName(out, h);
-    out += "\":";
-    appendJsonString(out, handlerId);
+    out += '"';
     tree.handlers.insert_or_assign(handlerId, h.run);
   };
   for (const Handler& h : n.handlers) add(h);
@@ -324,19 +326,39 @@ void WireWriter::State::handlers(const Node& n, bool disabled) {
            return true;
          }});
   }
-  out += '}';
+  out += ']';
 }
 
-void WireWriter::State::node(const View& view, bool disabled, bool onScreen) {
+void WireWriter::State::share(SharedObjects& objects, std::size_t start) {
+  const std::string_view written(out.data() + start, out.size() - start);
+  if (auto found = objects.find(written); found != objects.end()) {
+    out.resize(start);
+    appendJsonNumber(out, double(found->second));
+    return;
+  }
+  objects.emplace(std::string(written), objects.size());
+}
+
+void WireWriter::State::node(const View& view, bool disabled, bool onScreen,
+                             std::size_t segment, bool ownId) {
   const Node& n = view.node();
   disabled = disabled || n.style.disabled;
   const NodeType type = n.type == NodeType::fragment ? NodeType::vstack : n.type;
   out += "{\"t\":\"";
   out += name(type);
-  out += "\",\"id\":";
-  appendJsonString(out, id);
+  out += '"';
+  if (ownId) {
+    out += ",\"id\":";
+    appendJsonString(out, std::string_view(id).substr(segment));
+  }
   if (!n.props.empty()) {
-    out += ",\"p\":{";
+    out += ",\"p\":";
+    // A page's properties hold the nodes of its top bar; they are written out in full.
+    const bool holdsNodes = type == NodeType::page;
+    const bool wasSharing = sharing;
+    if (holdsNodes) sharing = false;
+    const std::size_t start = out.size();
+    out += '{';
     for (std::size_t i = 0; i < n.props.size(); ++i) {
       if (i) out += ',';
       out += '"';
@@ -345,8 +367,15 @@ void WireWriter::State::node(const View& view, bool disabled, bool onScreen) {
       prop(n, n.props[i].first, n.props[i].second, disabled, onScreen);
     }
     out += '}';
+    sharing = wasSharing;
+    if (sharing && !holdsNodes) share(props, start);
   }
-  if (!n.style.empty()) appendStyle(out, n.style);
+  if (!n.style.empty()) {
+    out += ",\"s\":";
+    const std::size_t start = out.size();
+    appendStyle(out, n.style);
+    if (sharing) share(styles, start);
+  }
   if (const char* x = flexName(n.flex)) {
     out += ",\"x\":\"";
     out += x;
@@ -369,6 +398,8 @@ void WireWriter::State::node(const View& view, bool disabled, bool onScreen) {
       if (i) out += ',';
       const View& child = n.children[i];
       id += '.';
+      // A child's own id is written only when it is not its position among the children.
+      bool childOwnsId = true;
       if (!child.key().empty()) {
         id += '@';
         id += child.key();
@@ -381,11 +412,12 @@ void WireWriter::State::node(const View& view, bool disabled, bool onScreen) {
           logLine("Two views share the key " + child.key() + "; ids made unique at " + id);
         }
       } else {
+        const std::size_t slot = slots ? (*slots)[i] : i;
+        childOwnsId = slot != i;
         char buffer[16];
-        id.append(buffer,
-                  std::to_chars(buffer, buffer + sizeof buffer, slots ? (*slots)[i] : i).ptr);
+        id.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, slot).ptr);
       }
-      node(child, disabled, onScreen && shownChild(n, i));
+      node(child, disabled, onScreen && shownChild(n, i), base + 1, childOwnsId);
       id.resize(base);
     }
     out += ']';
@@ -399,9 +431,9 @@ WireWriter::WireWriter(std::function<void(const std::string& url)> openURL)
 WireTree WireWriter::write(const View& root) {
   WireTree tree;
   tree.json.reserve(lastSize_ + lastSize_ / 4);
-  State state{openURL_, tree, tree.json, {}, {}};
+  State state{openURL_, tree, tree.json, {}, {}, {}, {}, true};
   state.id = root.key().empty() ? "0" : "@" + root.key();
-  state.node(root, false, true);
+  state.node(root, false, true, 0, !root.key().empty());
   lastSize_ = tree.json.size();
   return tree;
 }

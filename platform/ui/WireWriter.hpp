@@ -25,15 +25,17 @@ struct AnimationTie {
 
 // One tree, serialised, with what the runtime needs to answer its events.
 struct WireTree {
-  std::string json;  // the root node
+  std::string json;  // the root node, in the compact form
   std::unordered_map<std::string, EventHandler> handlers;
   std::vector<LifecycleEntry> lifecycle;  // in tree order
   std::vector<AnimationTie> ties;
 };
 
-// Writes a view tree as the wire format's JSON (WIRE.md), giving every node its id (the path of
-// child slots from the root, "@key" where a key is given) and every live handler its id
-// "<node id>:<event>". Handlers beneath a disabled node are left out: they cannot fire.
+// Writes a view tree as the wire format's JSON in its compact form (WIRE.md): every node is
+// known by its id (the path of child slots from the root, "@key" where a key is given) and every
+// live handler by "<node id>:<event>", but a node carries only its own segment of the id, where
+// it is not its position, and only the names of its events; repeated property and style objects
+// travel once. Handlers beneath a disabled node are left out: they cannot fire.
 class WireWriter {
  public:
   // `openURL` is what a tapped Link does.

@@ -4,12 +4,14 @@
 
 #include "platform/foundation/Log.hpp"
 #include "platform/ui/Ui.hpp"
+#include "platform/ui/WireReader.hpp"
 
 namespace platform::ui {
 namespace {
 
+// The tree as a display reads it: whole ids, handler ids and every object in place.
 Json written(const View& view) {
-  return Json::parse(WireWriter().write(view).json);
+  return readWireTree(Json::parse(WireWriter().write(view).json));
 }
 
 TEST(WireWriter, WritesNodesWithTypePropsStyleFlexAndChildren) {
@@ -23,10 +25,46 @@ TEST(WireWriter, WritesNodesWithTypePropsStyleFlexAndChildren) {
                   .padding(Edge::horizontal, 20);
   EXPECT_EQ(
       WireWriter().write(view).json,
-      R"j({"t":"padding","id":"0","p":{"top":0,"leading":20,"bottom":0,"trailing":20},"x":"v","c":[)j"
-      R"j({"t":"vstack","id":"0.0","p":{"spacing":16,"alignment":"leading"},"x":"v","c":[)j"
-      R"j({"t":"text","id":"0.0.0","p":{"text":"Today's Care"},"s":{"font":{"size":18,"design":"default","weight":"bold"},"color":"rgba(255,255,255,1)"}},)j"
-      R"j({"t":"spacer","id":"0.0.1","x":"hv"}]}]})j");
+      R"j({"t":"padding","p":{"top":0,"leading":20,"bottom":0,"trailing":20},"x":"v","c":[)j"
+      R"j({"t":"vstack","p":{"spacing":16,"alignment":"leading"},"x":"v","c":[)j"
+      R"j({"t":"text","p":{"text":"Today's Care"},"s":{"font":{"size":18,"design":"default","weight":"bold"},"color":"rgba(255,255,255,1)"}},)j"
+      R"j({"t":"spacer","x":"hv"}]}]})j");
+  EXPECT_EQ(written(view)["c"][0]["c"][1]["id"], "0.0.1");
+}
+
+TEST(WireWriter, RepeatsTravelAsNumbersAndIdsOnlyWhereTheyAreNotPositions) {
+  int taps = 0;
+  auto done = [&](const char* key) {
+    return Button(Text("Done").foregroundColor(Color::white), [&] { ++taps; }).id(key);
+  };
+  const View view = VStack({done("a"), done("b"), Text("tail").foregroundColor(Color::white)});
+  WireTree tree = WireWriter().write(view);
+  const Json raw = Json::parse(tree.json);
+  EXPECT_FALSE(raw.contains("id")) << "the root is 0";
+  EXPECT_EQ(raw["c"][0]["id"], "@a");
+  EXPECT_EQ(raw["c"][0]["on"], Json::parse(R"(["tap"])"));
+  EXPECT_EQ(raw["c"][0]["c"][0], Json::parse(R"j({"t":"text","p":{"text":"Done"},"s":{"color":"rgba(255,255,255,1)"}})j"));
+  // The stack's properties are the first object written, the first "Done" the second.
+  EXPECT_EQ(raw["c"][1]["c"][0], Json::parse(R"({"t":"text","p":1,"s":0})"));
+  EXPECT_EQ(raw["c"][2]["p"], Json::parse(R"({"text":"tail"})"));
+  EXPECT_EQ(raw["c"][2]["s"], 0);
+
+  const Json full = readWireTree(raw);
+  EXPECT_EQ(full["c"][1]["c"][0], Json::parse(
+                R"j({"t":"text","id":"0.@b.0","p":{"text":"Done"},"s":{"color":"rgba(255,255,255,1)"}})j"));
+  EXPECT_EQ(full["c"][1]["on"]["tap"], "0.@b:tap");
+  tree.handlers.at(full["c"][1]["on"]["tap"].get<std::string>())(nullptr);
+  EXPECT_EQ(taps, 1);
+}
+
+TEST(WireWriter, AlertButtonsGetTheirHandlerIdsBackWhenRead) {
+  bool shown = true;
+  const Json alert = written(Text("a").alert("Delete Plant", binding(shown),
+                                            {{"Cancel", ButtonRole::cancel, {}},
+                                             {"Delete", ButtonRole::destructive, {}}}))["c"][1];
+  EXPECT_EQ(alert["p"]["buttons"][0]["handler"], "0.1:button.0");
+  EXPECT_EQ(alert["p"]["buttons"][1]["handler"], "0.1:button.1");
+  EXPECT_EQ(alert["on"]["dismiss"], "0.1:dismiss");
 }
 
 TEST(WireWriter, FlexibilityFollowsWhatWantsTheSpace) {
@@ -78,7 +116,7 @@ TEST(WireWriter, SiblingsSharingAKeyStillGetTheirOwnIds) {
   int first = 0, second = 0;
   WireTree tree = WireWriter().write(VStack(
       {Button("a", [&] { ++first; }).id("same"), Button("b", [&] { ++second; }).id("same")}));
-  Json json = Json::parse(tree.json);
+  Json json = readWireTree(Json::parse(tree.json));
   EXPECT_EQ(json["c"][0]["id"], "0.@same");
   EXPECT_EQ(json["c"][1]["id"], "0.@same#1");
   tree.handlers.at("0.@same:tap")(nullptr);
@@ -96,7 +134,7 @@ TEST(WireWriter, HandlersGetNodeIdAndEventAndDisabledOnesAreLeftOut) {
       VStack({Button("Inner", [&] { ++taps; })}).disabled(true),
   });
   WireTree tree = WireWriter().write(view);
-  Json json = Json::parse(tree.json);
+  Json json = readWireTree(Json::parse(tree.json));
   EXPECT_EQ(json["c"][0]["on"]["tap"], "0.0:tap");
   EXPECT_FALSE(json["c"][1].contains("on"));
   EXPECT_TRUE(json["c"][1]["p"]["disabled"]);

@@ -31,8 +31,7 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 
 // The packages the page imports; nothing else under node_modules is reachable.
 bool isServedPackagePath(std::string_view path) {
-  return startsWith(path, "preact/") || startsWith(path, "htm/dist/") ||
-         startsWith(path, "@tabler/icons/icons/");
+  return startsWith(path, "preact/") || startsWith(path, "@tabler/icons/icons/");
 }
 
 // The renderer's own files sit flat in its folder; its tests and package files are not served.
@@ -217,13 +216,17 @@ std::optional<Response> DisplayHub::refuseUpgrade(const Request& request) const 
 
 std::shared_ptr<const std::string> DisplayHub::treeMessage(std::string_view animation) const {
   std::string text;
-  text.reserve(rootJson_.size() + animation.size() + 64);
+  text.reserve(rootJson_.size() + systemJson_.size() + animation.size() + 64);
   text += R"({"type":"tree","rev":)";
   text += std::to_string(revision_);
   text += R"(,"animation":)";
   text += animation;
   text += R"(,"root":)";
   text += rootJson_;
+  if (!systemJson_.empty()) {
+    text += R"(,"system":)";
+    text += systemJson_;
+  }
   text += '}';
   return std::make_shared<const std::string>(std::move(text));
 }
@@ -251,9 +254,11 @@ void DisplayHub::showTree(const Json& root, const Json& animation) {
                animation.is_null() ? std::string("null") : animation.dump());
 }
 
-void DisplayHub::showTreeJson(std::string rootJson, std::string_view animationJson) {
+void DisplayHub::showTreeJson(std::string rootJson, std::string_view animationJson,
+                              std::string systemJson) {
   ++revision_;
   rootJson_ = std::move(rootJson);
+  systemJson_ = std::move(systemJson);
   std::shared_ptr<const std::string> message = treeMessage(animationJson);
   for (const auto& connection : std::vector(connections_)) {
     connection->send(message, DisplayConnection::Kind::tree);

@@ -47,7 +47,9 @@ class DisplayHub : public std::enable_shared_from_this<DisplayHub> {
   void refuse(std::string_view reason);
 
   void showTree(const Json& root, const Json& animation);
-  void showTreeJson(std::string rootJson, std::string_view animationJson);
+  // `systemJson`: the platform's own presentations, drawn above the root; empty when none.
+  void showTreeJson(std::string rootJson, std::string_view animationJson,
+                    std::string systemJson = {});
   // The current tree without its animation, or nothing before the first tree.
   std::shared_ptr<const std::string> treeForNewDisplay() const;
   int revision() const { return revision_; }
@@ -81,6 +83,7 @@ class DisplayHub : public std::enable_shared_from_this<DisplayHub> {
 
   int revision_ = 0;
   std::string rootJson_ = "null";
+  std::string systemJson_;
   std::vector<std::shared_ptr<DisplayConnection>> connections_;
   bool foreground_ = false;
 };

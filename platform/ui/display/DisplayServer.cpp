@@ -38,8 +38,9 @@ std::string DisplayServer::address() const {
   return "http://127.0.0.1:" + std::to_string(port()) + "/#token=" + token();
 }
 
-void DisplayServer::showTreeJson(std::string rootJson, std::string_view animationJson) {
-  hub_->showTreeJson(std::move(rootJson), animationJson);
+void DisplayServer::showTreeJson(std::string rootJson, std::string_view animationJson,
+                                 std::string systemJson) {
+  hub_->showTreeJson(std::move(rootJson), animationJson, std::move(systemJson));
 }
 
 void DisplayServer::showTree(const Json& root, const Json& animation) {

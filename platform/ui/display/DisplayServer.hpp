@@ -55,7 +55,7 @@ struct DisplayServerOptions {
 //   /session          token in X-Verdeo-Token: sets the session cookie that authorises the
 //                     page's later requests, including module imports, images and fonts
 //   /web/<file>       the renderer's modules and styles
-//   /npm/<package>/…  preact, htm and the icon set from node_modules
+//   /npm/<package>/…  preact and the icon set from node_modules
 //   /font/…           Inter and Noto Color Emoji from the system's font folder
 //   /asset/<name>     bundle assets, through the asset resolver
 //   /socket           the WebSocket of one display
@@ -82,7 +82,9 @@ class DisplayServer {
   // too (without the animation, which belongs to the change they did not see).
   void showTree(const Json& root, const Json& animation = nullptr);
   // The same for a tree already serialised (the runtime's JSON text, sent as it is).
-  void showTreeJson(std::string rootJson, std::string_view animationJson = "null");
+  // `systemJson`: the platform's own presentations (a tree of their own), drawn above the root.
+  void showTreeJson(std::string rootJson, std::string_view animationJson = "null",
+                    std::string systemJson = {});
   int revision() const;
   // Sends a message to every display (haptic, openURL).
   void broadcast(const Json& message);

@@ -5,6 +5,7 @@
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/signal_set.hpp>
 #include <csignal>
+#include <map>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -123,7 +124,33 @@ std::string flexOf(Json& n) {
   return flex;
 }
 
+// The demo writes its tree with ids of its own and handler ids as "<id>:<event>"; the wire
+// carries each node's own part of its id (here: the part after its parent's id, or all of it)
+// and the names of its events, and the display forms the handler ids from the whole ids it
+// rebuilds. `written` maps each of those whole ids back to the id written here.
+void toWire(Json& n, const std::string& parentId, const std::string& parentWholeId,
+            std::map<std::string, std::string>& written) {
+  const std::string id = n["id"];
+  const bool under = !parentId.empty() && id.rfind(parentId + ".", 0) == 0;
+  const std::string segment = under ? id.substr(parentId.size() + 1) : id;
+  const std::string wholeId = parentWholeId.empty() ? segment : parentWholeId + "." + segment;
+  written[wholeId] = id;
+  n["id"] = segment;
+  if (n.contains("on")) {
+    Json events = Json::array();
+    for (auto it = n["on"].begin(); it != n["on"].end(); ++it) events.push_back(it.key());
+    n["on"] = events;
+  }
+  if (n["t"] == "page")
+    for (const char* bar : {"leading", "trailing", "search"})
+      if (n["p"].contains(bar))
+        for (Json& item : n["p"][bar]) toWire(item, id, wholeId, written);
+  if (n.contains("c"))
+    for (Json& child : n["c"]) toWire(child, id, wholeId, written);
+}
+
 struct Demo {
+  mutable std::map<std::string, std::string> writtenIds;
   int taps = 0;
   bool remindersOn = true;
   std::string name;
@@ -209,7 +236,7 @@ struct Demo {
     gear["on"] = {{"tap", "0.0.0.l0:tap"}};
     Json plus = node("button", "0.0.0.t0", Json::object(),
                      {symbol("0.0.0.t0.0", "plus", {{"color", "white"}})});
-    plus["on"] = {{"tap", "0.0.0.0.0.1:tap"}};
+    plus["on"] = {{"tap", "0.0.0.t0:tap"}};
     Json page = node(
         "page", "0.0.0",
         {{"title", "Today"}, {"titleMode", "large"}, {"leading", {gear}}, {"trailing", {plus}}},
@@ -242,7 +269,7 @@ struct Demo {
     if (sheetShown) {
       Json close = node("button", "s.0.0.t0", {{"label", "Close"}},
                         {symbol("s.0.0.t0.0", "xmark", {{"color", "white"}})});
-      close["on"] = {{"tap", "s:dismiss"}};
+      close["on"] = {{"tap", "s.0.0.t0:tap"}};
       Json sheetPage = node("page", "s.0.0",
                             {{"title", "Details"}, {"titleMode", "inline"}, {"trailing", {close}}},
                             {padded("s.0.0.0", 20, text("s.0.0.0.0", "A sheet above everything"))});
@@ -257,25 +284,38 @@ struct Demo {
                {{"title", "Delete Plant"},
                 {"message", "Are you sure you want to delete this plant?"},
                 {"buttons",
-                 {{{"label", "Cancel"}, {"role", "cancel"}, {"handler", "a:cancel"}},
-                  {{"label", "Delete"}, {"role", "destructive"}, {"handler", "a:delete"}}}}});
-      alert["on"] = {{"dismiss", "a:cancel"}};
+                 {{{"label", "Cancel"}, {"role", "cancel"}},
+                  {{"label", "Delete"}, {"role", "destructive"}}}}});
+      alert["on"] = {{"dismiss", "a:dismiss"}, {"button.0", "a:button.0"}, {"button.1", "a:button.1"}};
       children.push_back(alert);
     }
     Json root = node("presenting", "r", Json::object(), children);
     flexOf(root);
+    writtenIds.clear();
+    toWire(root, "", "", writtenIds);
     return root;
   }
 
-  Json animationFor(const std::string& handler) const {
-    if (handler == "0.0.0.0.0.6:tap" || handler == "s:dismiss" || handler == "0.0.0.0.0.2:change") {
+  // The handler id as written in this file, for the one the display sends.
+  std::string written(const std::string& handler) const {
+    const std::size_t colon = handler.rfind(':');
+    if (colon == std::string::npos) return handler;
+    auto found = writtenIds.find(handler.substr(0, colon));
+    return found == writtenIds.end() ? handler : found->second + handler.substr(colon);
+  }
+
+  Json animationFor(const std::string& received) const {
+    const std::string handler = written(received);
+    if (handler == "0.0.0.0.0.6:tap" || handler == "s:dismiss" || handler == "s.0.0.t0:tap" ||
+        handler == "0.0.0.0.0.2:change") {
       return {{"curve", "easeInOut"}, {"duration", 0.3}};
     }
     return nullptr;
   }
 
-  bool handle(const std::string& handler, const Json& value) {
-    if (handler == "0.0.0.0.0.1:tap" || handler == "0.0.0.0.0.0:tap") {
+  bool handle(const std::string& received, const Json& value) {
+    const std::string handler = written(received);
+    if (handler == "0.0.0.0.0.1:tap" || handler == "0.0.0.0.0.0:tap" || handler == "0.0.0.t0:tap") {
       ++taps;
     } else if (handler == "0.0.0.0.0.2:change" && value.is_boolean()) {
       remindersOn = value.get<bool>();
@@ -285,11 +325,11 @@ struct Demo {
       tab = value.get<int>();
     } else if (handler == "0.0.0.0.0.6:tap") {
       sheetShown = true;
-    } else if (handler == "s:dismiss") {
+    } else if (handler == "s:dismiss" || handler == "s.0.0.t0:tap") {
       sheetShown = false;
     } else if (handler == "0.0.0.0.0.7:tap") {
       alertShown = true;
-    } else if (handler == "a:cancel" || handler == "a:delete") {
+    } else if (handler == "a:dismiss" || handler == "a:button.0" || handler == "a:button.1") {
       alertShown = false;
     } else {
       platform::logLine("Display demo: unknown handler " + handler);
@@ -316,9 +356,11 @@ int main(int argc, char** argv) {
   platform::display::DisplayServer server(io, options);
   Demo demo;
   server.onEvent([&](const std::string& handler, const Json& value) {
+    const Json animation = demo.animationFor(handler);
+    const bool water = demo.written(handler) == "0.0.0.0.0.1:tap";
     if (!demo.handle(handler, value)) return;
-    if (handler == "0.0.0.0.0.1:tap") server.playHaptic("impact", "light");
-    server.showTree(demo.root(), demo.animationFor(handler));
+    if (water) server.playHaptic("impact", "light");
+    server.showTree(demo.root(), animation);
   });
   server.onForegroundChange([](bool foreground) {
     platform::logLine(foreground ? "Display demo: foreground" : "Display demo: background");

@@ -2,8 +2,8 @@
 // person does, plays haptics, opens addresses, and tells the app when the page is shown or hidden.
 
 import { Fragment, h, render } from 'preact';
-import { animationTiming, renderNode, renderOverlay, Sheet } from './render.js';
-import { Presence } from './motion.js';
+import { animationTiming, Presence, renderNode, renderOverlay } from './render.js';
+import { readTree } from './wire.js';
 import { notify } from './notify.js';
 
 const hapticPatterns = {
@@ -19,8 +19,6 @@ export function start({ token, screen }) {
   let latest = null;
   let retry = 250;
   let animatingTimer = 0;
-  let shownSheets = new Map();
-  const leavingSheets = new Map();
   const presence = new Presence(() => latest && draw(latest, false));
   // What tests and measurements read: the revision on screen and the haptics played.
   const state = { rev: 0, haptics: [], opened: [], connected: false };
@@ -53,25 +51,14 @@ export function start({ token, screen }) {
       send, overlays: [], fresh: fresh ? presence.fresh : new Set(), timing, leaving: presence,
     };
     const content = renderNode(message.root, ctx, 'fill');
+    // The platform's own presentations (the notification question, banners) are a tree of their
+    // own above the application's; their alert joins the window layer like any other.
+    const system = message.system ? renderNode(message.system, ctx, 'fill') : null;
 
-    const nowShown = new Map(ctx.overlays.map((o) => [o.node.id, o]));
-    for (const [id, overlay] of shownSheets) {
-      if (!nowShown.has(id) && overlay.node.t === 'sheet' && !leavingSheets.has(id)) {
-        leavingSheets.set(id, overlay);
-        setTimeout(() => {
-          leavingSheets.delete(id);
-          if (latest) draw(latest, false);
-        }, 300);
-      }
-    }
-    for (const id of nowShown.keys()) leavingSheets.delete(id);
-    shownSheets = nowShown;
-    const overlays = [
-      ...ctx.overlays.map(renderOverlay),
-      ...[...leavingSheets.values()].map((o) => h(Sheet, { key: o.node.id, node: o.node, ctx: o.ctx, leaving: true })),
-    ];
+    const overlays = presence.windowLayer(ctx.overlays).map(renderOverlay);
     render(h(Fragment, null, [
-      h('div', { key: 'root', class: 'root' }, content),
+      h('main', { key: 'root', class: 'root' }, content),
+      system && h('div', { key: 'system', class: 'system-layer' }, system),
       h('div', { key: 'window', id: 'window' }, overlays),
       state.connected ? null : h('div', { key: 'offline', class: 'offline', role: 'status' }, 'Reconnecting…'),
     ]), screen);
@@ -128,6 +115,8 @@ export function start({ token, screen }) {
       return;
     }
     if (message.type === 'tree') {
+      readTree(message.root);
+      if (message.system) readTree(message.system);
       latest = message;
       draw(message, true);
     } else if (message.type === 'haptic') {
@@ -157,6 +146,7 @@ export function start({ token, screen }) {
     });
   }
 
+  screen.addEventListener('click', (event) => presence.routeTap(event), true);
   document.addEventListener('visibilitychange', sendVisibility);
   connect();
 }

@@ -5,6 +5,7 @@ import { spawn } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
 
@@ -66,4 +67,21 @@ export function percentile(sorted, p) {
   if (!sorted.length) return NaN;
   const rank = Math.min(sorted.length - 1, Math.max(0, Math.ceil((p / 100) * sorted.length) - 1));
   return sorted[rank];
+}
+
+const axeSource = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+// The serious and critical accessibility faults axe-core finds on what the page shows now, as
+// lines "rule: what is wrong (where)"; an empty list when there are none.
+export async function accessibilityFaults(page) {
+  if (!await page.evaluate(() => typeof window.axe === 'object')) await page.evaluate(axeSource);
+  const violations = await page.evaluate(async () => {
+    const result = await window.axe.run(document, { resultTypes: ['violations'] });
+    return result.violations.map((v) => ({
+      id: v.id, impact: v.impact, help: v.help, targets: v.nodes.map((n) => n.target.join(' ')),
+    }));
+  });
+  return violations
+    .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+    .map((v) => `${v.id}: ${v.help} (${v.targets.slice(0, 3).join(', ')})`);
 }

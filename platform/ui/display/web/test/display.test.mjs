@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { percentile, resultsDir, startBrowser, startDemo } from './browser.mjs';
+import { accessibilityFaults, percentile, resultsDir, startBrowser, startDemo } from './browser.mjs';
 
 let demo;
 let browser;
@@ -26,7 +26,7 @@ after(async () => {
   await demo?.stop();
 });
 
-const counter = () => page.locator('[data-id="0.0.0.0.0.0"]');
+const counter = () => page.locator('.text').filter({ hasText: /^Tapped/ });
 
 describe('the page', () => {
   test('draws the tree: texts, symbols by name, a switch, the tab bar', async () => {
@@ -51,6 +51,13 @@ describe('the page', () => {
     assert.equal(await page.getByRole('button', { name: 'Settings' }).count(), 1, 'symbol-only button has a name');
     assert.equal(await page.getByRole('button', { name: 'plus' }).count(), 1, 'named after its symbol');
     assert.equal(await page.evaluate(() => getComputedStyle(document.body).fontFamily.split(',')[0]), 'Inter');
+    assert.deepEqual(await accessibilityFaults(page), []);
+  });
+
+  test("the tree's forced dark scheme reaches the native controls beneath it, and only them", async () => {
+    const scheme = (locator) => locator.evaluate((e) => getComputedStyle(e).colorScheme);
+    assert.equal(await scheme(page.getByRole('textbox', { name: 'Plant name' })), 'dark');
+    assert.equal(await scheme(page.locator('html')), 'normal');
   });
 
   test('leaves the address bar without the token', async () => {
@@ -76,14 +83,20 @@ describe('the page', () => {
   });
 
   test('a transition view fades in and out with the change that carries an animation', async () => {
-    const badge = page.locator('[data-id="0.0.0.0.0.8"]');
+    const badge = page.locator('[data-transition]');
     const toggle = page.getByRole('switch', { name: 'Enable Weekly Reminders' });
     await toggle.click();
-    await page.waitForFunction(() => document.querySelector('[data-id="0.0.0.0.0.8"]')?.classList.contains('leave-opacity'));
-    assert.equal(await badge.textContent(), 'Reminders are on', 'still shown while it leaves');
+    // Read in the same frame: the view is gone once its leaving animation ends.
+    const leaving = await page.waitForFunction(() => {
+      const e = document.querySelector('[data-transition]');
+      return e?.classList.contains('leave-opacity') ? { text: e.textContent, inert: e.inert } : null;
+    });
+    const { text, inert } = await leaving.jsonValue();
+    assert.equal(text, 'Reminders are on', 'still shown while it leaves');
+    assert.ok(inert, 'and takes no input meanwhile');
     await badge.waitFor({ state: 'detached' });
     await toggle.click();
-    await page.waitForFunction(() => document.querySelector('[data-id="0.0.0.0.0.8"]')?.classList.contains('enter-opacity'));
+    await page.waitForFunction(() => document.querySelector('[data-transition]')?.classList.contains('enter-opacity'));
     await badge.evaluate((e) => Promise.all(e.getAnimations().map((a) => a.finished)));
     assert.equal(await badge.evaluate((e) => getComputedStyle(e).opacity), '1');
   });
@@ -112,6 +125,7 @@ describe('the page', () => {
     const box = await sheet.boundingBox();
     const screen = await page.locator('#screen').boundingBox();
     assert.ok(box.y > screen.y && box.y < screen.y + 100, 'below the status bar');
+    assert.deepEqual(await accessibilityFaults(page), []);
     await sheet.getByRole('button', { name: 'Close' }).click();
     await page.waitForFunction(() => !document.querySelector('[role=dialog]'));
   });
@@ -125,6 +139,7 @@ describe('the page', () => {
     const box = await alert.boundingBox();
     const screen = await page.locator('#screen').boundingBox();
     assert.ok(Math.abs(box.x + box.width / 2 - (screen.x + screen.width / 2)) < 2);
+    assert.deepEqual(await accessibilityFaults(page), []);
     await alert.getByRole('button', { name: 'Cancel' }).click();
     await page.waitForFunction(() => !document.querySelector('[role=alertdialog]'));
   });
@@ -142,6 +157,7 @@ describe('the page', () => {
     await page.waitForTimeout(200);
     const t2 = Number(await canvas.getAttribute('data-t'));
     assert.ok(t2 !== t1 && t2 >= 0 && t2 < 6, `t moves within 0…6 (${t1} → ${t2})`);
+    assert.deepEqual(await accessibilityFaults(page), []);
     fs.mkdirSync(resultsDir, { recursive: true });
     await page.screenshot({ path: path.join(resultsDir, 'display-backdrop.png') });
     await page.getByRole('tab', { name: 'Activities' }).click();
@@ -197,7 +213,7 @@ describe('speed', () => {
     // new tree is in the DOM, and until the frame that shows it (the next animation frame).
     const timings = await page.evaluate(async (count) => {
       const button = [...document.querySelectorAll('button')].find((b) => b.textContent === 'Water now');
-      const label = document.querySelector('[data-id="0.0.0.0.0.0"]');
+      const label = [...document.querySelectorAll('.text')].find((e) => e.textContent.startsWith('Tapped'));
       const frame = () => new Promise((resolve) => requestAnimationFrame(() => resolve()));
       const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
       const dom = [];
