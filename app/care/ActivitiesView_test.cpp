@@ -174,7 +174,8 @@ TEST_P(TodayScreen, ToolbarLinksPushTheirPagesAndPlusPresentsASheetWithAHaptic) 
   EXPECT_EQ(screen->navigationPath.count(), 1u);
   ASSERT_TRUE(h.pop());
   ASSERT_TRUE(h.tap(label("Settings")));
-  EXPECT_EQ(screen->navigationPath.routes(), std::vector<ActivitiesRoute>{ActivitiesRoute::settings});
+  EXPECT_EQ(screen->navigationPath.routes(),
+            std::vector<ActivitiesRoute>{ActivitiesLink::settings});
   ASSERT_TRUE(h.pop());
   ASSERT_TRUE(h.tap(label("Add Plant")));
   EXPECT_TRUE(screen->showingAddPlant());
