@@ -20,6 +20,14 @@ std::optional<StringIdentifier> ExpertView::selectedPlantID() const {
   return StringIdentifier{recordPage_->plant.id};
 }
 
+void ExpertView::select(const std::string& id) {
+  for (const auto& plant : viewModel.plants())
+    if (plant.id == id) {
+      recordPage_.present(plant, recordPage_.dismissAction());
+      return;
+    }
+}
+
 void ExpertView::clearSearch() {
   viewModel.setSearchText("");
 }
@@ -51,10 +59,7 @@ View ExpertView::grid() const {
           viewModel.plants(), [](const PlantExpertInfo& plant) { return plant.id; },
           [this](const PlantExpertInfo& plant) {
             return Button(CompactPlantCard{plant}.body(),
-                          action(this,
-                                 [plant](ExpertView& s) {
-                                   s.recordPage_.present(plant, s.recordPage_.dismissAction());
-                                 }))
+                          action(this, [id = plant.id](ExpertView& s) { s.select(id); }))
                 .buttonStyle(ButtonStyle::plain);
           })});
   return ScrollView(VStack({

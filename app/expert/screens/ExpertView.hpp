@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/expert/PlantExpertViewModel.hpp"
@@ -40,6 +41,7 @@ class ExpertView {
   platform::ui::View noMatchBlock() const;
   platform::ui::View noPlantsBlock() const;
   std::optional<platform::ui::Presentation> recordPage() const;
+  void select(const std::string& id);
   void clearSearch();
 
   platform::ui::ScreenSlot<ExpertPlantDetailView> recordPage_;

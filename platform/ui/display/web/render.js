@@ -318,7 +318,10 @@ function renderImage(node, ctx, style) {
     return element('span', node, `${cls} template`, style, null, { role: 'img' });
   }
   style.objectFit = p.contentMode === 'fit' ? 'contain' : p.resizable ? 'cover' : undefined;
-  return element('img', node, cls, style, null, { src: p.src, alt: '', draggable: false });
+  // An asset the bundle does not have yet draws nothing, rather than the browser's broken picture.
+  const hide = (event) => { event.currentTarget.style.visibility = 'hidden'; };
+  const show = (event) => { event.currentTarget.style.visibility = ''; };
+  return element('img', node, cls, style, null, { src: p.src, alt: '', draggable: false, onError: hide, onLoad: show });
 }
 
 function renderFrame(node, ctx, style) {
