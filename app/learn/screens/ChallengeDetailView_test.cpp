@@ -67,15 +67,17 @@ TEST(ChallengeDetailView, AStepWithoutATipHasNoTipRowAndTheTimelineHasARowPerSen
   TestHarness h;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.timeline);
-    Article challenge{.title = "Windowsill sprouts",
-                      .duration = "1 week",
-                      .difficulty = "Beginner",
-                      .content = {.introduction = "Grow sprouts.",
-                                  .steps = {{.stepNumber = 1,
-                                             .title = "Soak",
-                                             .description = "Soak the seeds for 8 hours.",
-                                             .tip = std::nullopt}},
-                                  .timeline = c.timeline}};
+    Article challenge;
+    challenge.title = "Windowsill sprouts";
+    challenge.duration = "1 week";
+    challenge.difficulty = "Beginner";
+    challenge.content.introduction = "Grow sprouts.";
+    ChallengeStep soak;
+    soak.stepNumber = 1;
+    soak.title = "Soak";
+    soak.description = "Soak the seeds for 8 hours.";
+    challenge.content.steps = {soak};
+    challenge.content.timeline = c.timeline;
     ChallengeDetailView page(challenge);
     h.show([&] { return page.body(); });
     EXPECT_FALSE(h.exists(symbol("lightbulb.fill")));

@@ -30,11 +30,12 @@ View learningRow(const std::string& imageName, const std::string& title,
                  const std::string& description) {
   return HStack({.spacing = 16},
                 {
+                    // Sized outside the clip, so that a long description cannot squeeze it.
                     Image(imageName)
                         .resizable()
                         .scaledToFill()
-                        .frame({.width = 60, .height = 60})
-                        .clipShape(Shape::circle()),
+                        .clipShape(Shape::circle())
+                        .frame({.width = 60, .height = 60}),
                     VStack({.alignment = HorizontalAlignment::leading, .spacing = 4},
                            {
                                Text(title)
