@@ -53,15 +53,15 @@ View ExpertView::errorBlock(const std::string& message) const {
 }
 
 View ExpertView::grid() const {
-  View cards = LazyVGrid(
-      columns, {.spacing = 12},
-      {ForEach(
-          viewModel.plants(), [](const PlantExpertInfo& plant) { return plant.id; },
-          [this](const PlantExpertInfo& plant) {
-            return Button(CompactPlantCard{plant}.body(),
-                          action(this, [id = plant.id](ExpertView& s) { s.select(id); }))
-                .buttonStyle(ButtonStyle::plain);
-          })});
+  View cards =
+      LazyVGrid(columns, {.spacing = 12},
+                {ForEach(
+                    viewModel.plants(), [](const PlantExpertInfo& plant) { return plant.id; },
+                    [this](const PlantExpertInfo& plant) {
+                      return Button(CompactPlantCard{plant}.body(),
+                                    action(this, [id = plant.id](ExpertView& s) { s.select(id); }))
+                          .buttonStyle(ButtonStyle::plain);
+                    })});
   return ScrollView(VStack({
       std::move(cards).padding(),
       Text("It's not possible to find all the plants, because expert advice takes longer. It "

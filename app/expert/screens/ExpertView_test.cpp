@@ -37,8 +37,9 @@ Json record(const std::string& name, const std::string& species, bool troublesho
   if (troubleshooting)
     care["troubleshooting"] = {{"yellowLeaves", "Too much water."},
                                {"emergencyTips", "Repot into dry mix."}};
-  return {{"id", name},         {"name", name}, {"species", species},
-          {"description", "A houseplant."}, {"imageName", "x"}, {"careInstructions", care}};
+  return {{"id", name},         {"name", name},
+          {"species", species}, {"description", "A houseplant."},
+          {"imageName", "x"},   {"careInstructions", care}};
 }
 
 const Json kCatalogue = Json::array({
@@ -103,19 +104,27 @@ TEST_F(ExpertTab, EachCatalogueFileShowsOneBlockAndItsLogLine) {
     std::string logLine;
   };
   const std::vector<Case> cases = {
-      {"missing", std::nullopt, "Unable to load plants",
+      {"missing",
+       std::nullopt,
+       "Unable to load plants",
        {"Could not find plants.json file in bundle", "Retry"},
        "⚠️ Could not find plants.json in bundle"},
-      {"empty array", "[]", "No plants found",
+      {"empty array",
+       "[]",
+       "No plants found",
        {"Please add plant data to your plants.json file"},
        "✅ Successfully loaded 0 plants"},
-      {"truncated", kCatalogue.dump().substr(0, 100), "Unable to load plants",
+      {"truncated",
+       kCatalogue.dump().substr(0, 100),
+       "Unable to load plants",
        {"Error loading plant data: The data couldn't be read because it isn't in the correct "
         "format."},
        "❌ Error decoding expert plant data: dataCorrupted: the data is not valid JSON (parse "
        "error at line 1, column 101: syntax error while parsing value - invalid string: missing "
        "closing quote; last read: '\"C')"},
-      {"wrong type", wrongType.dump(), "Unable to load plants",
+      {"wrong type",
+       wrongType.dump(),
+       "Unable to load plants",
        {"Error loading plant data: The data couldn't be read because it isn't in the correct "
         "format."},
        "❌ Error decoding expert plant data: typeMismatch: expected a string but found a number "
@@ -130,7 +139,8 @@ TEST_F(ExpertTab, EachCatalogueFileShowsOneBlockAndItsLogLine) {
     if (c.file) writeCatalogue(*c.file);
     log.clear();
     show();
-    for (const auto& block : blocks) EXPECT_EQ(app.h.exists(text(block)), block == c.block) << block;
+    for (const auto& block : blocks)
+      EXPECT_EQ(app.h.exists(text(block)), block == c.block) << block;
     for (const auto& shown : c.texts) EXPECT_TRUE(app.h.exists(text(shown))) << shown;
     EXPECT_EQ(log.lines(), std::vector<std::string>{c.logLine});
     EXPECT_TRUE(app.h.exists(placeholder("Search plants..."))) << "the search field stays";
@@ -199,9 +209,14 @@ TEST_F(ExpertTab, ACardOpensItsRecordPageWithSixOrEightCareRows) {
   writeCatalogue(kCatalogue.dump());
   show();
   auto& h = app.h;
-  const std::vector<std::string> rows = {"Watering", "Light", "Temperature", "Soil",
-                                         "Fertilizing", "Real expert tips",
-                                         "Yellow leaves diagnosis", "Emergency plant rescue"};
+  const std::vector<std::string> rows = {"Watering",
+                                         "Light",
+                                         "Temperature",
+                                         "Soil",
+                                         "Fertilizing",
+                                         "Real expert tips",
+                                         "Yellow leaves diagnosis",
+                                         "Emergency plant rescue"};
   for (auto [name, count] : {std::pair{"Monstera", 8u}, std::pair{"Snake Plant", 6u}}) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(h.tap(text(name)));

@@ -26,16 +26,13 @@ TEST(ChallengeDetailView, ShowsTheHeaderAndTheFourCardsOfEveryShippedChallenge) 
     ChallengeDetailView page(challenge);
     h.show([&] { return page.body(); });
     const auto& content = challenge.content;
-    std::vector<std::string> expected = {challenge.title,
-                                         std::string(rawValue(challenge.category)),
-                                         challenge.duration,
-                                         challenge.difficulty,
-                                         content.introduction,
-                                         "Step by step guide"};
+    std::vector<std::string> expected = {
+        challenge.title,      std::string(rawValue(challenge.category)),
+        challenge.duration,   challenge.difficulty,
+        content.introduction, "Step by step guide"};
     for (const auto& step : content.steps)
-      expected.insert(expected.end(),
-                      {std::to_string(step.stepNumber), step.title, step.description,
-                       "Tip: " + *step.tip});
+      expected.insert(expected.end(), {std::to_string(step.stepNumber), step.title,
+                                       step.description, "Tip: " + *step.tip});
     expected.push_back("What you'll need");
     expected.insert(expected.end(), content.materials.begin(), content.materials.end());
     expected.push_back("Real expert tips");
