@@ -63,16 +63,22 @@ View EmptyTasksView() {
 
 ActivitiesView::ActivitiesView(const AppEnvironment& environment)
     : navigationPath(environment.runtime,
-                     [&environment](ActivitiesRoute route, const Navigator<ActivitiesRoute>&) {
+                     [&environment](const ActivitiesRoute& route,
+                                    const Navigator<ActivitiesRoute>& navigator) {
+                       if (auto* learn = std::get_if<LearnRoute>(&route))
+                         return learnDestination(*learn, navigator.narrowed<LearnRoute>());
                        // The settings and the calendar have their own screens to come.
                        return AnyScreen::make<PlaceholderView>(
-                           environment,
-                           route == ActivitiesRoute::settings ? "Settings" : "Care Calendar");
+                           environment, std::get<ActivitiesLink>(route) == ActivitiesLink::settings
+                                            ? "Settings"
+                                            : "Care Calendar");
                      }),
       env_(environment),
       plants_(queryAllPlants(environment.modelContext)),
       listIdentity_(identities(plants_.results())),
       addPlant_(environment.runtime),
+      challenges_(environment, navigationPath.navigator().narrowed<LearnRoute>()),
+      plantEssentials_(environment, navigationPath.navigator().narrowed<LearnRoute>()),
       scope_(environment.mainQueue) {
   scope_.onChange(plants_, [this] { plantsChanged(); });
 }
@@ -185,18 +191,19 @@ View ActivitiesView::body() const {
                         {
                             dayNavigator(),
                             careSection(),
-                            // The challenges and the plant-essentials sections take these places.
-                            EmptyView().padding(EdgeInsets{48, 20, 0, 20}),
-                            EmptyView().padding(EdgeInsets{24, 20, 150, 20}),
+                            challenges_.body().padding(EdgeInsets{48, 20, 0, 20}),
+                            plantEssentials_.body().padding(EdgeInsets{24, 20, 150, 20}),
                         }))
           .background(View(colorFromHex(palette::nightBackground)).ignoresSafeArea())
           .navigationTitle("Activities")
           .toolbar({
               ToolbarItem::leading(
-                  NavigationLink(toolbarSymbol("gear"), navigator, ActivitiesRoute::settings)
+                  NavigationLink(toolbarSymbol("gear"), navigator,
+                                 ActivitiesRoute(ActivitiesLink::settings))
                       .accessibilityLabel("Settings")),
               ToolbarItem::leading(
-                  NavigationLink(toolbarSymbol("calendar"), navigator, ActivitiesRoute::calendar)
+                  NavigationLink(toolbarSymbol("calendar"), navigator,
+                                 ActivitiesRoute(ActivitiesLink::calendar))
                       .accessibilityLabel("Calendar")),
               ToolbarItem::trailing(
                   Button(Symbol("plus").font(Font::system(16, FontWeight::bold))

@@ -2,8 +2,12 @@
 
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "app/learn/screens/ChallengesSection.hpp"
+#include "app/learn/screens/LearnRoute.hpp"
+#include "app/learn/screens/PlantEssentialsSection.hpp"
 #include "app/model/Plant.hpp"
 #include "app/shell/base/AppEnvironment.hpp"
 #include "app/shell/base/PlaceholderView.hpp"
@@ -19,7 +23,10 @@
 namespace verdeo {
 
 // Where the today screen's toolbar links lead.
-enum class ActivitiesRoute { settings, calendar };
+enum class ActivitiesLink { settings, calendar };
+// Every page the today screen pushes: its toolbar's, and the learning sections' articles and
+// challenges.
+using ActivitiesRoute = std::variant<ActivitiesLink, LearnRoute>;
 
 // The first tab: the plants that need care on a chosen day, the day navigator, and "Done".
 class ActivitiesView {
@@ -63,6 +70,8 @@ class ActivitiesView {
   // TaskRow's isCompleting, by plant id.
   platform::ui::RowState<bool> isCompleting_;
   platform::ui::ScreenSlot<PlaceholderView> addPlant_;
+  ChallengesSection challenges_;
+  PlantEssentialsSection plantEssentials_;
   platform::ui::ScreenScope scope_;
 };
 

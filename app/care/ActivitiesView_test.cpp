@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "app/learn/AllChallenges.hpp"
 #include "app/model/PlantStore.hpp"
 #include "app/testing/AppHarness.hpp"
 #include "platform/foundation/Calendar.hpp"
@@ -174,7 +177,8 @@ TEST_P(TodayScreen, ToolbarLinksPushTheirPagesAndPlusPresentsASheetWithAHaptic) 
   EXPECT_EQ(screen->navigationPath.count(), 1u);
   ASSERT_TRUE(h.pop());
   ASSERT_TRUE(h.tap(label("Settings")));
-  EXPECT_EQ(screen->navigationPath.routes(), std::vector<ActivitiesRoute>{ActivitiesRoute::settings});
+  EXPECT_EQ(screen->navigationPath.routes(),
+            std::vector<ActivitiesRoute>{ActivitiesLink::settings});
   ASSERT_TRUE(h.pop());
   ASSERT_TRUE(h.tap(label("Add Plant")));
   EXPECT_TRUE(screen->showingAddPlant());
@@ -225,6 +229,30 @@ TEST_P(TodayScreen, APhotoShowsWhenItDecodesAndTheLeafOtherwise) {
 
 INSTANTIATE_TEST_SUITE_P(Zones, TodayScreen, ::testing::Values("Europe/Rome", "America/New_York"),
                          zoneName);
+
+TEST(TodayScreenLearning, TheSectionsFollowTheCareListAndOpenTheirPagesOnTheTodayStack) {
+  platform::testing::TempDirectory dir;
+  platform::testing::ScopedTimeZone rome("Europe/Rome");
+  AppHarness app(dir.path());
+  ActivitiesView screen(app.environment);
+  auto& h = app.h;
+  h.show([&] { return screen.body(); });
+  const auto texts = h.texts();
+  const auto at = [&](const char* t) { return std::find(texts.begin(), texts.end(), t); };
+  EXPECT_LT(at("Today's Care"), at("Challenges 101"));
+  EXPECT_LT(at("Challenges 101"), at("Ultimate kitchen herb haven"));
+  EXPECT_LT(at("Organic fresh harvest table"), at("Plant Essentials"));
+  EXPECT_LT(at("Plant Essentials"), at("Proper watering 101"));
+
+  ASSERT_TRUE(h.tap(text("Ultimate kitchen herb haven")));
+  EXPECT_EQ(screen.navigationPath.routes(),
+            std::vector<ActivitiesRoute>{LearnRoute::to(allChallenges()[0])});
+  EXPECT_TRUE(h.exists(text("Step by step guide")));
+  ASSERT_TRUE(h.pop());
+  ASSERT_TRUE(h.tap(h.findAll(kind("button") && platform::ui::containing(text("See All")))[1]));
+  EXPECT_TRUE(h.exists(text("Repotting and root health")));
+  EXPECT_TRUE(screen.navigationPath.isEmpty()) << "the sheet's rows push inside the sheet";
+}
 
 }  // namespace
 }  // namespace verdeo

@@ -19,7 +19,7 @@ ContentView::ContentView(const AppEnvironment& environment)
     : env_(environment),
       activities_(environment),
       plants_(environment, "Plants"),
-      expert_(environment, "Expert"),
+      expert_(environment),
       plantsStack_(environment.runtime, nowhere),
       expertStack_(environment.runtime, nowhere) {}
 
@@ -38,9 +38,7 @@ View ContentView::body() const {
                      {"Plants", "leaf.fill",
                       plantsStack_.view(
                           plants_.body().navigationBarTitleDisplayMode(TitleDisplayMode::large))},
-                     {"Expert", "brain.fill",
-                      expertStack_.view(
-                          expert_.body().navigationBarTitleDisplayMode(TitleDisplayMode::large))},
+                     {"Expert", "brain.fill", expertStack_.view(expert_.body())},
                  },
                  colorFromHex(palette::brandGreen));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/care/ActivitiesView.hpp"
+#include "app/expert/screens/ExpertView.hpp"
 #include "app/shell/base/AppEnvironment.hpp"
 #include "app/shell/base/PlaceholderView.hpp"
 #include "platform/ui/NavigationStack.hpp"
@@ -25,10 +26,10 @@ class ContentView {
  private:
   const AppEnvironment& env_;
   ActivitiesView activities_;
-  // The plants and expert tabs have their screens to come; until then each is a stack whose root
-  // shows the tab's title.
+  // The plants tab has its screens to come; until then it is a stack whose root shows the tab's
+  // title.
   PlaceholderView plants_;
-  PlaceholderView expert_;
+  ExpertView expert_;
   platform::ui::NavigationStack<int> plantsStack_;
   platform::ui::NavigationStack<int> expertStack_;
 };

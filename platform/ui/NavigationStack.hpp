@@ -65,11 +65,31 @@ template <class Route>
 class Navigator : public NavigationPath {
  public:
   Navigator() = default;
-  void push(Route route) const;
+  void push(Route route) const {
+    auto base = state_.lock();
+    if (base && push_) push_(*base, std::move(route));
+  }
+
+  // The same stack for a piece that knows only some of its routes (a section embedded in a
+  // screen whose stack also leads elsewhere): its routes become the stack's on the way in.
+  template <class Sub>
+  requires std::constructible_from<Route, Sub> Navigator<Sub> narrowed()
+  const {
+    Navigator<Sub> sub(state_);
+    sub.push_ = [push = push_](detail::NavigationPathState& state, Sub route) {
+      if (push) push(state, Route(std::move(route)));
+    };
+    return sub;
+  }
 
  private:
+  template <class>
+  friend class Navigator;
   friend class NavigationStack<Route>;
-  using NavigationPath::NavigationPath;
+  using Push = std::function<void(detail::NavigationPathState&, Route)>;
+  Navigator(std::weak_ptr<detail::NavigationPathState> state, Push push = {})
+      : NavigationPath(std::move(state)), push_(std::move(push)) {}
+  Push push_;
 };
 
 // A button that pushes `route` onto the stack of `navigator`.
@@ -93,7 +113,7 @@ class NavigationStack {
   NavigationStack(const NavigationStack&) = delete;
   NavigationStack& operator=(const NavigationStack&) = delete;
 
-  Navigator<Route> navigator() const { return Navigator<Route>(state_); }
+  Navigator<Route> navigator() const { return Navigator<Route>(state_, &State::pushOnto); }
   NavigationPath path() const { return NavigationPath(state_); }
 
   void push(Route route) { state_->push(std::move(route)); }
@@ -157,8 +177,12 @@ class NavigationStack {
       }
     }
     void push(Route route) {
-      AnyScreen screen = destination(route, Navigator<Route>(this->weak_from_this()));
+      AnyScreen screen =
+          destination(route, Navigator<Route>(this->weak_from_this(), &State::pushOnto));
       entries.push_back({std::move(route), std::move(screen), nextSerial++});
+    }
+    static void pushOnto(detail::NavigationPathState& state, Route route) {
+      static_cast<State&>(state).push(std::move(route));
     }
     Runtime* runtime;
     std::weak_ptr<bool> lifetime;
@@ -168,12 +192,5 @@ class NavigationStack {
   };
   std::shared_ptr<State> state_;
 };
-
-template <class Route>
-void Navigator<Route>::push(Route route) const {
-  auto base = state_.lock();
-  if (!base) return;
-  static_cast<typename NavigationStack<Route>::State&>(*base).push(std::move(route));
-}
 
 }  // namespace platform::ui

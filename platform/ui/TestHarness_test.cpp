@@ -272,6 +272,21 @@ TEST(Navigation, HandlesOutlivingTheirStackDoNothing) {
   EXPECT_TRUE(path.isEmpty());
 }
 
+// A piece that knows only some of a stack's routes pushes them through a narrowed navigator.
+TEST(Navigation, ANarrowedNavigatorPushesOntoTheSameStack) {
+  TestHarness h;
+  ListPage screen(h.environment());
+  const Navigator<short> narrowed = screen.stack.navigator().narrowed<short>();
+  h.show([&] { return screen.body(); });
+  narrowed.push(short{7});
+  h.render();
+  EXPECT_EQ(screen.stack.routes(), std::vector<int>{7});
+  EXPECT_TRUE(h.exists(text("Item 7")));
+  EXPECT_EQ(narrowed.count(), 1u) << "it sees the whole stack";
+  narrowed.removeAll();
+  EXPECT_TRUE(screen.stack.isEmpty());
+}
+
 // --- appear and disappear, with a delayed step cancelled when its page goes
 
 struct TypingPage {

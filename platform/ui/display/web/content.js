@@ -42,7 +42,12 @@ export function renderImage(node, ctx, style) {
       name ? { role: 'img', 'aria-label': name } : { 'aria-hidden': 'true' });
   }
   style.objectFit = p.contentMode === 'fit' ? 'contain' : p.resizable ? 'cover' : undefined;
-  return element('img', node, cls, style, null, { src: p.src, alt: name, draggable: false });
+  // An asset the bundle does not have yet draws nothing, rather than the browser's broken picture.
+  const hide = (event) => { event.currentTarget.style.visibility = 'hidden'; };
+  const show = (event) => { event.currentTarget.style.visibility = ''; };
+  return element('img', node, cls, style, null, {
+    src: p.src, alt: name, draggable: false, onError: hide, onLoad: show,
+  });
 }
 
 export function renderColor(node, ctx, style) {
