@@ -120,6 +120,7 @@ int run(const verdeo::CommandLine& line) {
   });
   // Pending changes reach the disk at once when the last display hides or closes.
   server.onForegroundChange([&](bool foreground) {
+    runtime.systemLayer().setForeground(foreground);
     if (!foreground) context.saveNow();
   });
   runtime.setRoot([&app] { return app.body(); });

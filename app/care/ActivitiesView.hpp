@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/model/Plant.hpp"
+#include "app/plants/EditPlantView.hpp"
 #include "app/shell/base/AppEnvironment.hpp"
 #include "app/shell/base/PlaceholderView.hpp"
 #include "platform/foundation/Date.hpp"
@@ -62,7 +63,7 @@ class ActivitiesView {
   std::vector<const Plant*> listIdentity_;
   // TaskRow's isCompleting, by plant id.
   platform::ui::RowState<bool> isCompleting_;
-  platform::ui::ScreenSlot<PlaceholderView> addPlant_;
+  platform::ui::ScreenSlot<EditPlantView> addPlant_;
   platform::ui::ScreenScope scope_;
 };
 
