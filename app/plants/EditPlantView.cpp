@@ -170,10 +170,33 @@ void EditPlantView::setPhoto(std::optional<platform::store::Bytes> bytes, std::s
 
 void EditPlantView::removePhoto() {
   setPhoto(std::nullopt, {});
+  selectedItem.reset();
+  ++photoChoice_;
+}
+
+void EditPlantView::photoChosen() {
+  if (!selectedItem) return;
+  const std::uint64_t choice = ++photoChoice_;
+  const PhotosPickerItem item = *selectedItem;
+  item.loadData(env_.mainQueue,
+                scope_.callback<platform::Result<std::vector<std::uint8_t>>>(
+                    [this, choice, item](platform::Result<std::vector<std::uint8_t>> bytes) {
+                      // A photo chosen later wins, whichever file arrives last; a failed load
+                      // keeps the photo there was.
+                      if (choice != photoChoice_ || !bytes) return;
+                      setPhoto(std::move(bytes).value(), item.url());
+                    }));
 }
 
 View EditPlantView::photoPicker(View label) const {
-  return label;
+  auto* self = const_cast<EditPlantView*>(this);
+  Binding<std::optional<PhotosPickerItem>> selection([self] { return self->selectedItem; },
+                                                     [self](std::optional<PhotosPickerItem> item) {
+                                                       self->selectedItem = std::move(item);
+                                                       self->photoChosen();
+                                                     });
+  return PhotosPicker(std::move(label), std::move(selection), env_.runtime.pickedFiles())
+      .accessibilityLabel("Choose Photo");
 }
 
 View EditPlantView::buttonBar() const {

@@ -19,6 +19,7 @@
 #include "platform/store/Record.hpp"
 #include "platform/ui/Binding.hpp"
 #include "platform/ui/NavigationStack.hpp"
+#include "platform/ui/PhotosPicker.hpp"
 #include "platform/ui/ScreenScope.hpp"
 #include "platform/ui/View.hpp"
 
@@ -47,6 +48,7 @@ class EditPlantView {
   LightNeeds lightNeeds = LightNeeds::partial;
   WaterNeeds waterNeeds = WaterNeeds::moderate;
   std::string notes;
+  std::optional<platform::ui::PhotosPickerItem> selectedItem;
   std::optional<platform::store::Bytes> imageData;
   Location location = Location::livingRoom;
   bool notificationsEnabled = false;
@@ -78,6 +80,7 @@ class EditPlantView {
   platform::ui::View photoPicker(platform::ui::View label) const;
   void setPhoto(std::optional<platform::store::Bytes> bytes, std::string url);
   void removePhoto();
+  void photoChosen();
 
   void reminderSwitchTurnedOn();
   void reminderSettingsChanged();
@@ -94,6 +97,8 @@ class EditPlantView {
   // Names the working photo's bytes: for the decode check, and where the display fetches them.
   std::string photoKey_;
   std::string photoURL_;
+  // Counts photo choices, so that only the bytes of the latest one are taken.
+  std::uint64_t photoChoice_ = 0;
   CustomSpeciesSelectionView speciesPicker_;
   platform::ui::ScreenScope scope_;
 };

@@ -9,6 +9,7 @@
 #include "app/testing/AppHarness.hpp"
 #include "platform/foundation/Calendar.hpp"
 #include "platform/foundation/Log.hpp"
+#include "platform/photos/JpegEncoder.hpp"
 #include "platform/testing/ScopedTimeZone.hpp"
 #include "platform/testing/TempDirectory.hpp"
 #include "platform/ui/Ui.hpp"
@@ -356,6 +357,54 @@ TEST_F(Editor, TheSummaryFollowsTheWorkingCopy) {
       std::vector<std::string>(at + 1, at + 11),
       (std::vector<std::string>{"Name", "Kelly", "Species", "Verdeo", "Location", "Living Room",
                                 "Care", "Monthly, Bright light, High water", "Reminders", "Off"}));
+}
+
+TEST_F(Editor, AChosenPhotoIsKeptByteForByteAndCanBeRemoved) {
+  platform::photos::Image pixels{{4, 4}, std::vector<std::uint8_t>(4 * 4 * 3, 0x80)};
+  const auto jpeg = platform::photos::encodeJpeg(pixels, 0.8).value();
+  auto& editor = open();
+  ASSERT_TRUE(app.h.type(placeholder("Plant Name (e.g. Kelly)"), "Kelly"));
+  nextTimes(1);
+  EXPECT_TRUE(app.h.exists(text("Tap to add a photo")));
+  EXPECT_FALSE(app.h.exists(text("Remove Photo")));
+
+  ASSERT_TRUE(app.h.pickPhoto(text("Tap to add a photo"), jpeg)) << app.h.lastError();
+  EXPECT_EQ(editor.imageData, jpeg);
+  EXPECT_TRUE(app.h.exists(label("Plant photo")));
+  EXPECT_TRUE(app.h.exists(text("Remove Photo")));
+  ASSERT_TRUE(app.h.tap(text("Remove Photo")));
+  EXPECT_FALSE(editor.imageData);
+  EXPECT_FALSE(editor.selectedItem);
+  EXPECT_TRUE(app.h.exists(text("Tap to add a photo")));
+
+  // Bytes that do not decode are kept, shown as the placeholder, and still removable.
+  const platform::store::Bytes cut(jpeg.begin(), jpeg.begin() + 40);
+  ASSERT_TRUE(app.h.pickPhoto(text("Tap to add a photo"), cut));
+  EXPECT_EQ(editor.imageData, cut);
+  EXPECT_TRUE(app.h.exists(text("Tap to add a photo")));
+  EXPECT_TRUE(app.h.exists(text("Remove Photo")));
+
+  ASSERT_TRUE(app.h.pickPhoto(text("Tap to add a photo"), jpeg));
+  nextTimes(3);
+  ASSERT_TRUE(app.h.tap(label("Save Plant")));
+  ASSERT_EQ(stored().size(), 1u);
+  EXPECT_EQ(stored()[0]->imageData(), jpeg);
+}
+
+TEST_F(Editor, OfTwoPhotosChosenQuicklyTheLastChosenWins) {
+  auto& editor = open();
+  editor.currentStep = OnboardingStep::appearance;
+  app.h.render();
+  auto& files = *app.h.runtime().pickedFiles();
+  const auto first = files.add({1, 1, 1}).value(), second = files.add({2, 2}).value();
+  const std::string handler =
+      app.h.find(kind("photopicker")).json()["on"]["change"].get<std::string>();
+  // Both choices arrive before either file has loaded.
+  app.h.runtime().dispatch(handler, platform::Json{{"file", first}});
+  app.h.runtime().dispatch(handler, platform::Json{{"file", second}});
+  app.h.advance(0);
+  EXPECT_EQ(editor.imageData, platform::store::Bytes({2, 2}));
+  EXPECT_EQ(editor.selectedItem->itemIdentifier(), second);
 }
 
 }  // namespace

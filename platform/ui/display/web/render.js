@@ -14,6 +14,7 @@ import { h } from 'preact';
 import { useEffect, useLayoutEffect, useRef, useState } from 'preact/hooks';
 import { symbolURL } from './symbols.js';
 import { Particles } from './particles.js';
+import { renderPhotoPicker } from './photopicker.js';
 
 const textStyles = {
   largeTitle: [34, 400],
@@ -926,6 +927,7 @@ const renderers = {
   alert: () => null,
   transition: renderTransition,
   animated: renderAnimated,
+  photopicker: (node, ctx, style) => renderPhotoPicker(node, ctx, style, renderNode),
 };
 
 export { Sheet };
