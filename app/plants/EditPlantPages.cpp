@@ -97,11 +97,11 @@ bool EditPlantView::photoDecodes() const {
 
 View EditPlantView::appearancePage() const {
   View label = photoDecodes() ? Image(URL{photoURL_})
+                                    .accessibilityLabel("Plant photo")
                                     .resizable()
                                     .scaledToFit()
                                     .frame({.height = 250, .maxWidth = infinity})
                                     .clipShape(rounded())
-                                    .accessibilityLabel("Plant photo")
                               : VStack({.spacing = 16},
                                        {
                                            Symbol("photo.badge.plus")
