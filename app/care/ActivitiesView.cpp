@@ -33,21 +33,20 @@ View card(View content, double verticalInset) {
 }
 
 View messageCard(const char* symbol, const char* title, const char* message) {
-  return card(
-      VStack({.spacing = 12},
-             {
-                 Symbol(symbol)
-                     .font(Font::system(40))
-                     .foregroundColor(colorFromHex(palette::brandGreen)),
-                 VStack({.spacing = 6},
-                        {
-                            Text(title)
-                                .font(Font::system(18, FontWeight::bold))
-                                .foregroundColor(Color::white),
-                            Text(message).font(Font::system(16)).foregroundColor(Color::gray),
-                        }),
-             }),
-      40);
+  return card(VStack({.spacing = 12},
+                     {
+                         Symbol(symbol).font(Font::system(40)).foregroundColor(
+                             colorFromHex(palette::brandGreen)),
+                         VStack({.spacing = 6},
+                                {
+                                    Text(title)
+                                        .font(Font::system(18, FontWeight::bold))
+                                        .foregroundColor(Color::white),
+                                    Text(message).font(Font::system(16)).foregroundColor(
+                                        Color::gray),
+                                }),
+                     }),
+              40);
 }
 
 }  // namespace
@@ -113,8 +112,7 @@ View ActivitiesView::dayNavigator() const {
         .accessibilityLabel(label);
   };
   const std::string dateLine =
-      platform::DateFormatter::sharedPattern("EEEE, MMMM d", env_.calendar())
-          .format(selectedMoment());
+      platform::DateFormatter::sharedPattern("EEEE, MMMM d", env_.calendar()).format(selectedMoment());
   return HStack({
                     step("chevron.left", -1, "Previous day"),
                     Spacer(),
@@ -143,16 +141,16 @@ View ActivitiesView::careSection() const {
   } else if (auto due = duePlants(); due.empty()) {
     content = EmptyTasksView();
   } else {
-    content = VStack(
-        {.spacing = 12},
-        {ForEach(
-            due, [](const auto& plant) { return plant->id().string(); },
-            [this](const std::shared_ptr<Plant>& plant) {
-              const std::string key = plant->id().string();
-              TaskRow row{*plant, action(this, [plant](ActivitiesView& s) { s.tapDone(plant); }),
-                          isCompleting_[key], pictureDecodes(*plant)};
-              return isCompleting_.track(row.body(), key);
-            })});
+    content = VStack({.spacing = 12},
+                     {ForEach(
+                         due, [](const auto& plant) { return plant->id().string(); },
+                         [this](const std::shared_ptr<Plant>& plant) {
+                           const std::string key = plant->id().string();
+                           TaskRow row{*plant,
+                                       action(this, [plant](ActivitiesView& s) { s.tapDone(plant); }),
+                                       isCompleting_[key], pictureDecodes(*plant)};
+                           return isCompleting_.track(row.body(), key);
+                         })});
   }
   return VStack({.alignment = HorizontalAlignment::leading, .spacing = 16},
                 {
@@ -200,17 +198,16 @@ View ActivitiesView::body() const {
               ToolbarItem::leading(
                   NavigationLink(toolbarSymbol("calendar"), navigator, ActivitiesRoute::calendar)
                       .accessibilityLabel("Calendar")),
-              ToolbarItem::trailing(Button(Symbol("plus")
-                                               .font(Font::system(16, FontWeight::bold))
-                                               .foregroundColor(Color::white),
-                                           action(this,
-                                                  [](ActivitiesView& s) {
-                                                    s.env_.haptics.impact(ImpactStyle::light);
-                                                    s.addPlant_.present(
-                                                        s.env_, nullptr, s.navigationPath.path(),
-                                                        s.addPlant_.dismissAction());
-                                                  }))
-                                        .accessibilityLabel("Add Plant")),
+              ToolbarItem::trailing(
+                  Button(Symbol("plus").font(Font::system(16, FontWeight::bold))
+                             .foregroundColor(Color::white),
+                         action(this,
+                                [](ActivitiesView& s) {
+                                  s.env_.haptics.impact(ImpactStyle::light);
+                                  s.addPlant_.present(s.env_, nullptr, s.navigationPath.path(),
+                                                     s.addPlant_.dismissAction());
+                                }))
+                      .accessibilityLabel("Add Plant")),
           })
           .sheet(addPlant_)
           .onAppear(action(this, &ActivitiesView::appear));
