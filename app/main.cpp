@@ -16,6 +16,7 @@
 #include "app/shell/base/ColorFromHex.hpp"
 #include "app/shell/CommandLine.hpp"
 #include "app/shell/SampleData.hpp"
+#include "app/shell/PickedPhotoRoute.hpp"
 #include "app/shell/StoreImageRoute.hpp"
 #include "app/shell/VerdeoApp.hpp"
 #include "platform/defaults/UserDefaults.hpp"
@@ -99,6 +100,7 @@ int run(const verdeo::CommandLine& line) {
         return std::nullopt;
       });
   server.addRoute("/store/", storeImageRoute(context));
+  server.addRoute("/picked/", pickedPhotoRoute(runtime.pickedFiles()));
   userNotificationCenter.startDelivering([&](const platform::NotificationRequest& request) {
     runtime.systemLayer().showBanner(request.content.title, request.content.body);
     server.broadcast({{"type", "notification"},
@@ -121,6 +123,7 @@ int run(const verdeo::CommandLine& line) {
   });
   // Pending changes reach the disk at once when the last display hides or closes.
   server.onForegroundChange([&](bool foreground) {
+    runtime.systemLayer().setForeground(foreground);
     if (!foreground) context.saveNow();
   });
   runtime.setRoot([&app] { return app.body(); });

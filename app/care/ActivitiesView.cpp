@@ -211,7 +211,8 @@ View ActivitiesView::body() const {
                          action(this,
                                 [](ActivitiesView& s) {
                                   s.env_.haptics.impact(ImpactStyle::light);
-                                  s.addPlant_.present(s.env_, "Add Plant");
+                                  s.addPlant_.present(s.env_, nullptr, s.navigationPath.path(),
+                                                     s.addPlant_.dismissAction());
                                 }))
                       .accessibilityLabel("Add Plant")),
           })

@@ -9,6 +9,7 @@
 #include "app/learn/screens/LearnRoute.hpp"
 #include "app/learn/screens/PlantEssentialsSection.hpp"
 #include "app/model/Plant.hpp"
+#include "app/plants/EditPlantView.hpp"
 #include "app/shell/base/AppEnvironment.hpp"
 #include "app/shell/base/PlaceholderView.hpp"
 #include "platform/foundation/Date.hpp"
@@ -69,7 +70,7 @@ class ActivitiesView {
   std::vector<const Plant*> listIdentity_;
   // TaskRow's isCompleting, by plant id.
   platform::ui::RowState<bool> isCompleting_;
-  platform::ui::ScreenSlot<PlaceholderView> addPlant_;
+  platform::ui::ScreenSlot<EditPlantView> addPlant_;
   ChallengesSection challenges_;
   PlantEssentialsSection plantEssentials_;
   platform::ui::ScreenScope scope_;

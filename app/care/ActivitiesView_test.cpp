@@ -170,7 +170,7 @@ TEST_P(TodayScreen, DoneReachesTheDiskByAutomaticSavingAlone) {
   EXPECT_EQ(plants[0]->lastCareDate(), cared);
 }
 
-TEST_P(TodayScreen, ToolbarLinksPushTheirPagesAndPlusPresentsASheetWithAHaptic) {
+TEST_P(TodayScreen, ToolbarLinksPushTheirPagesAndPlusPresentsTheEditorWithAHaptic) {
   show();
   auto& h = app.h;
   ASSERT_TRUE(h.tap(label("Calendar")));
@@ -183,7 +183,9 @@ TEST_P(TodayScreen, ToolbarLinksPushTheirPagesAndPlusPresentsASheetWithAHaptic) 
   ASSERT_TRUE(h.tap(label("Add Plant")));
   EXPECT_TRUE(screen->showingAddPlant());
   EXPECT_EQ(h.haptics(), std::vector<std::string>{"impact:light"});
-  ASSERT_TRUE(h.dismissSheet());
+  EXPECT_TRUE(h.exists(platform::ui::placeholder("Plant Name (e.g. Kelly)")));
+  EXPECT_FALSE(h.dismissSheet()) << "the editor cannot be swiped away";
+  ASSERT_TRUE(h.tap(text("Cancel")));
   EXPECT_FALSE(screen->showingAddPlant());
 }
 

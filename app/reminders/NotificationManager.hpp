@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/model/Plant.hpp"
+#include "app/model/PlantReminders.hpp"
 #include "platform/foundation/Calendar.hpp"
 #include "platform/foundation/Date.hpp"
 #include "platform/foundation/MainQueue.hpp"
@@ -16,7 +17,7 @@ namespace verdeo {
 // centre holds the requests, so a plant's reminder is found again by its identifier alone.
 // Reminders follow the calendar, not the care schedule: every day, every Monday or every 1st at
 // the plant's reminder time.
-class NotificationManager {
+class NotificationManager final : public PlantReminders {
  public:
   NotificationManager(platform::UserNotificationCenter& center, platform::MainQueue& queue,
                       std::function<platform::Calendar()> calendar)
@@ -31,9 +32,9 @@ class NotificationManager {
   // Replaces the plant's reminder by one at the hour and minute of `time` (in the calendar of
   // this moment), repeating with the plant's care frequency. A plant whose reminders are off is
   // left alone, and so is any older reminder of it: callers cancel explicitly.
-  void scheduleReminder(const Plant& plant, platform::Date time) const;
+  void scheduleReminder(const Plant& plant, platform::Date time) const override;
   // Removes the plant's pending reminder; delivered ones stay. Harmless when there is none.
-  void cancelReminder(const Plant& plant) const;
+  void cancelReminder(const Plant& plant) const override;
 
  private:
   platform::UserNotificationCenter& center_;

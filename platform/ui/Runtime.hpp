@@ -11,6 +11,7 @@
 #include "platform/foundation/Json.hpp"
 #include "platform/foundation/MainQueue.hpp"
 #include "platform/ui/Haptics.hpp"
+#include "platform/ui/PickedFiles.hpp"
 #include "platform/ui/SystemLayer.hpp"
 #include "platform/ui/View.hpp"
 #include "platform/ui/WireWriter.hpp"
@@ -48,6 +49,8 @@ class Runtime {
   Haptics& haptics() { return haptics_; }
   // The platform's own presentations, drawn above the root.
   SystemLayer& systemLayer() { return systemLayer_; }
+  // The files chosen on a display (photo library picks), until picker items load them.
+  const std::shared_ptr<PickedFiles>& pickedFiles() const { return pickedFiles_; }
   const Haptics& haptics() const { return haptics_; }
 
   // Keeps a screen that was just taken off the tree alive until its views have been told they
@@ -78,6 +81,7 @@ class Runtime {
   WireWriter writer_;
   Haptics haptics_;
   SystemLayer systemLayer_{queue_};
+  std::shared_ptr<PickedFiles> pickedFiles_ = std::make_shared<PickedFiles>();
   bool rendering_ = false;
   std::uint64_t tasksAtLastRender_ = 0;
 

@@ -43,6 +43,45 @@ void SystemLayer::dismissBanner(std::uint64_t serial) {
   banners_.erase(found);
 }
 
+void SystemLayer::requestReview(std::string applicationName) {
+  if (!foreground_ || review_) return;
+  review_ = std::move(applicationName);
+  ++reviewPrompts_;
+}
+
+void SystemLayer::setForeground(bool foreground) {
+  foreground_ = foreground;
+  // A prompt nobody can see is not kept for later.
+  if (!foreground) review_.reset();
+}
+
+View SystemLayer::reviewPrompt() const {
+  auto close = action(this, [](SystemLayer& self) { self.review_.reset(); });
+  std::vector<View> stars;
+  for (int i = 1; i <= 5; ++i)
+    stars.push_back(
+        Button(Symbol("star").font(Font::system(28)).foregroundColor(Color::blue), close)
+            .buttonStyle(ButtonStyle::plain)
+            .accessibilityLabel(std::to_string(i) + (i == 1 ? " star" : " stars")));
+  return VStack({.spacing = 12},
+                {
+                    Text("Enjoying " + *review_ + "?").font(Font::headline),
+                    Text("Tap a star to rate it.")
+                        .font(Font::subheadline)
+                        .multilineTextAlignment(TextAlignment::center),
+                    HStack({.spacing = 10}, std::move(stars)),
+                    Divider(),
+                    Button(Text("Not Now").foregroundColor(Color::blue), close)
+                        .buttonStyle(ButtonStyle::plain),
+                })
+      .foregroundColor(Color::white)
+      .padding(20)
+      .frame({.width = 280})
+      .background(RoundedRectangle(14, CornerStyle::continuous).fill(Color{0.17, 0.17, 0.18, 0.96}))
+      .padding(EdgeInsets{200, 0, 0, 0})
+      .id("review");
+}
+
 View SystemLayer::body() const {
   std::vector<View> banners;
   for (const Banner& banner : banners_) {
@@ -65,6 +104,7 @@ View SystemLayer::body() const {
             .id("banner-" + std::to_string(serial)));
   }
   View column = VStack({.spacing = 8}, std::move(banners)).padding(EdgeInsets{8, 8, 0, 8});
+  if (review_) column = VStack({.spacing = 0}, {std::move(column), reviewPrompt()});
   if (questions_.empty()) return column;
   const Question& question = questions_.front();
   return std::move(column).alert(

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,17 @@ class SystemLayer {
   // A banner at the top of the screen, newest first; it leaves after kBannerSeconds or on a tap.
   void showBanner(std::string title, std::string body);
 
-  bool isShowing() const { return !questions_.empty() || !banners_.empty(); }
+  // The in-app rating prompt ("Enjoying <app>?", five stars, "Not Now"), shown only while a
+  // display is in the foreground; it closes on any answer and tells the application nothing.
+  // Asked while it is already up, it stays as it is.
+  void requestReview(std::string applicationName);
+  // Whether a display shows the application in the foreground now (the display server knows).
+  void setForeground(bool foreground);
+  bool isForeground() const { return foreground_; }
+  // How many prompts were shown, for tests.
+  std::size_t reviewPromptCount() const { return reviewPrompts_; }
+
+  bool isShowing() const { return !questions_.empty() || !banners_.empty() || review_.has_value(); }
   View body() const;
 
  private:
@@ -49,11 +60,16 @@ class SystemLayer {
   };
   void answer(bool allowed);
   void dismissBanner(std::uint64_t serial);
+  View reviewPrompt() const;
 
   MainQueue& queue_;
   std::vector<Question> questions_;
   std::vector<Banner> banners_;
   std::uint64_t nextSerial_ = 0;
+  // The application name of the rating prompt while it is up.
+  std::optional<std::string> review_;
+  bool foreground_ = false;
+  std::size_t reviewPrompts_ = 0;
 };
 
 }  // namespace platform::ui

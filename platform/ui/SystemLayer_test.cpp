@@ -94,5 +94,29 @@ TEST(SystemLayer, ThePermissionQuestionTakesAnAnswerAndNothingElse) {
   EXPECT_TRUE(f.h.tap(text("Tap")));
 }
 
+TEST(SystemLayer, TheRatingPromptShowsOnlyInTheForegroundAndAnyAnswerClosesIt) {
+  Fixture f;
+  f.onMainQueue([&] { f.layer.requestReview("Verdeo"); });
+  EXPECT_FALSE(f.h.exists(text("Enjoying Verdeo?"))) << "no display in the foreground";
+  EXPECT_EQ(f.layer.reviewPromptCount(), 0u);
+
+  f.layer.setForeground(true);
+  for (const char* answer : {"Not Now", "3 stars"}) {
+    f.onMainQueue([&] { f.layer.requestReview("Verdeo"); });
+    EXPECT_TRUE(f.h.exists(text("Enjoying Verdeo?")));
+    for (const char* star : {"1 star", "2 stars", "3 stars", "4 stars", "5 stars"})
+      EXPECT_TRUE(f.h.exists(label(star))) << star;
+    ASSERT_TRUE(f.h.tap(answer == std::string("Not Now") ? text(answer) : label(answer)));
+    EXPECT_FALSE(f.h.exists(text("Enjoying Verdeo?")));
+    EXPECT_EQ(f.h.texts(), (std::vector<std::string>{"Taps: 0", "Tap"})) << "the app hears nothing";
+  }
+  EXPECT_EQ(f.layer.reviewPromptCount(), 2u);
+
+  f.onMainQueue([&] { f.layer.requestReview("Verdeo"); });
+  f.layer.setForeground(false);
+  f.h.render();
+  EXPECT_FALSE(f.h.exists(text("Enjoying Verdeo?"))) << "a hidden prompt is not kept";
+}
+
 }  // namespace
 }  // namespace platform::ui

@@ -397,6 +397,16 @@ bool TestHarness::dismissSheet() {
   return fire(*ix.modal, "dismiss", nullptr);
 }
 
+bool TestHarness::pickPhoto(const Matcher& matcher, std::vector<std::uint8_t> bytes) {
+  auto entry = firstReachable(matcher, Scope::reachable);
+  if (!entry) return fail("nothing reachable matches " + matcher.description);
+  auto picker = ancestorWith(*entry, "change", {"photopicker"});
+  if (!picker) return fail("no enabled photo picker at " + matcher.description);
+  auto identifier = runtime_.pickedFiles()->add(std::move(bytes));
+  if (!identifier) return fail("the photo is larger than a display may upload");
+  return fire(*picker, "change", Json{{"file", *identifier}});
+}
+
 bool TestHarness::tapAlertButton(const std::string& buttonLabel) {
   NodeRef shown = alert();
   if (!shown) return fail("no alert is shown");

@@ -95,6 +95,8 @@ class TestHarness {
   // A menu picker's option by its label, or a date picker's value in wire form ("09:30").
   bool pick(const Matcher& matcher, const std::string& option);
   bool pickDate(const Matcher& matcher, Date date);
+  // Chooses a photo with these bytes in the photo picker at `matcher`, as a display uploads one.
+  bool pickPhoto(const Matcher& matcher, std::vector<std::uint8_t> bytes);
   bool selectTab(int index);
   bool dismissSheet();
   bool tapAlertButton(const std::string& label);

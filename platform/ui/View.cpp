@@ -34,7 +34,7 @@ const char* name(NodeType type) {
       "clip",       "opacity",    "offset",      "safearea",   "button",     "toggle",
       "textfield",  "texteditor", "searchfield", "datepicker", "picker",     "menu",
       "link",       "tabview",    "navstack",    "page",       "sheet",      "alert",
-      "transition", "animated",   "presenting",  "fragment"};
+      "transition", "animated",   "presenting",  "photopicker", "fragment"};
   return names[std::size_t(type)];
 }
 

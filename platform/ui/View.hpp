@@ -71,6 +71,7 @@ enum class NodeType : std::uint8_t {
   transition,
   animated,
   presenting,
+  photopicker,
   fragment
 };
 const char* name(NodeType type);

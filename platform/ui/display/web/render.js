@@ -4,7 +4,7 @@
 // chrome.js (tabs, stacks, pages), overlays.js (sheets, alerts), motion.js (entering, leaving,
 // animations); tree.js walks the tree with this table.
 
-import { builders } from './tree.js';
+import { builders, renderNode } from './tree.js';
 import {
   renderClip, renderFrame, renderGrid, renderLayered, renderList, renderLooseSection, renderOffset,
   renderOpacity, renderPadding, renderSafeArea, renderScroll, renderSpacer, renderZStack, stack,
@@ -19,6 +19,7 @@ import {
 import { renderNavStack, renderPage, renderTabView } from './chrome.js';
 import { renderPresenting } from './overlays.js';
 import { renderAnimated, renderTransition } from './motion.js';
+import { renderPhotoPicker } from './photopicker.js';
 
 Object.assign(builders, {
   vstack: stack('v'),
@@ -67,6 +68,7 @@ Object.assign(builders, {
   alert: () => null,
   transition: renderTransition,
   animated: renderAnimated,
+  photopicker: (node, ctx, style) => renderPhotoPicker(node, ctx, style, renderNode),
 });
 
 export { renderNode } from './tree.js';
