@@ -42,7 +42,7 @@ View VerdeoStorytellingView::body() const {
                         .lineLimit(std::nullopt)
                         .lineSpacing(2)
                         .padding(Edge::horizontal, 32)
-                        .frame({.maxWidth = infinity, .minHeight = 200}),
+                        .frame({.maxWidth = infinity, .heightFraction = 0.5}),
                     Spacer(),
                     ZStack({std::move(hint)}).frame({.height = 50, .maxWidth = infinity}),
                 })

@@ -31,9 +31,8 @@ std::optional<Date> CalendarTrigger::nextTriggerDate(Date after, const Calendar&
 
   const bool timeSet = c.hour || c.minute || c.second;
   // Without a day, a month alone means its first day; anything smaller leaves the day free.
-  const std::optional<int> day = c.day                                ? c.day
-                                 : (c.weekday || timeSet || !c.month) ? std::nullopt
-                                                                      : std::optional<int>(1);
+  std::optional<int> day = c.day;
+  if (!day && c.month && !c.weekday && !timeSet) day = 1;
   const std::vector<int> hours = values(c.hour, c.minute || c.second, 24);
   const std::vector<int> minutes = values(c.minute, bool(c.second), 60);
   const int second = c.second.value_or(0);

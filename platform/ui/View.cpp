@@ -55,7 +55,8 @@ const char* name(Prop prop) {
                                           "trailing",    "width",
                                           "height",      "minWidth",
                                           "maxWidth",    "minHeight",
-                                          "maxHeight",   "aspectRatio",
+                                          "maxHeight",   "heightFraction",
+                                          "aspectRatio",
                                           "alignment",   "spacing",
                                           "columns",     "minLength",
                                           "x",           "y",
@@ -275,7 +276,7 @@ View View::padding(EdgeInsets insets) && {
 View View::frame(const Frame& f) && {
   Flex flex = node_->flex;
   if (f.width) flex = without(flex, Flex::h);
-  if (f.height) flex = without(flex, Flex::v);
+  if (f.height || f.heightFraction) flex = without(flex, Flex::v);
   if (f.maxWidth && *f.maxWidth == infinity) flex = flex | Flex::h;
   if (f.maxHeight && *f.maxHeight == infinity) flex = flex | Flex::v;
   View v = std::move(*this).wrap(NodeType::frame);
@@ -289,6 +290,7 @@ View View::frame(const Frame& f) && {
   put(Prop::maxWidth, f.maxWidth);
   put(Prop::minHeight, f.minHeight);
   put(Prop::maxHeight, f.maxHeight);
+  put(Prop::heightFraction, f.heightFraction);
   if (f.alignment != Alignment::center)
     n.props.emplace_back(Prop::alignment, std::string_view(name(f.alignment)));
   n.flex = flex;

@@ -123,6 +123,7 @@ enum class Prop : std::uint8_t {
   maxWidth,
   minHeight,
   maxHeight,
+  heightFraction,
   aspectRatio,
   alignment,
   spacing,
@@ -201,6 +202,9 @@ struct Style {
 
 struct Frame {
   std::optional<double> width{}, height{}, minWidth{}, maxWidth{}, minHeight{}, maxHeight{};
+  // A height that is this share of the height the parent is offered (0.5: half), for a view
+  // whose size follows the screen's rather than its content's.
+  std::optional<double> heightFraction{};
   Alignment alignment = Alignment::center;
 };
 

@@ -88,6 +88,7 @@ export function renderFrame(node, ctx, style) {
   if (isNumber(p.height) && !isNumber(p.minHeight)) style.minHeight = px(p.height);
   if (isNumber(p.width) && !isNumber(p.minWidth)) style.minWidth = px(p.width);
   if (isNumber(p.aspectRatio)) style.aspectRatio = String(p.aspectRatio);
+  if (isNumber(p.heightFraction)) Object.assign(style, { height: `${p.heightFraction * 100}%`, flexShrink: 0 });
   alignChild(style, p.alignment);
   return single(node, ctx, style);
 }
