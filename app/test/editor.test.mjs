@@ -3,46 +3,18 @@
 // centre's file and in the log, and is not due on the day it was added.
 
 import assert from 'node:assert/strict';
-import { execFileSync, spawn } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
+import { launchVerdeo } from './verdeo.mjs';
 import { resultsDir, startBrowser } from '../../platform/ui/display/web/test/browser.mjs';
 
-const program = process.env.VERDEO_APP;
 let dataDir;
 let browser;
 
-async function launch() {
-  if (!program) throw new Error('VERDEO_APP must name the verdeo executable');
-  const child = spawn(program, ['--data-dir', dataDir, '--no-open', '--port', '0'], {
-    stdio: ['ignore', 'pipe', 'inherit'],
-  });
-  let seen = '';
-  const address = await new Promise((resolve, reject) => {
-    const timer = setTimeout(() => reject(new Error(`no address from verdeo: ${seen}`)), 20000);
-    child.stdout.on('data', (chunk) => {
-      seen += chunk;
-      const found = /^Verdeo is running at (http:\/\/127\.0\.0\.1:\d+\/#token=\w+)$/m.exec(seen);
-      if (found) {
-        clearTimeout(timer);
-        resolve(found[1]);
-      }
-    });
-    child.on('exit', (code) => reject(new Error(`verdeo exited with ${code}: ${seen}`)));
-  });
-  return {
-    address,
-    output: () => seen,
-    async quit() {
-      if (child.exitCode !== null) return child.exitCode;
-      const exited = new Promise((resolve) => child.on('exit', resolve));
-      child.kill('SIGTERM');
-      return exited;
-    },
-  };
-}
+const launch = () => launchVerdeo(dataDir);
 
 before(async () => {
   dataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'verdeo-editor-'));

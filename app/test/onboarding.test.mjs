@@ -2,14 +2,13 @@
 // the next launch on the same data folder goes straight to the tabs.
 
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
+import { launchVerdeo } from './verdeo.mjs';
 import { accessibilityFaults, resultsDir, startBrowser } from '../../platform/ui/display/web/test/browser.mjs';
 
-const program = process.env.VERDEO_APP;
 let dataDir;
 let browser;
 
@@ -22,36 +21,7 @@ const sentences = [
   'Ready to turn your home into the green sanctuary',
 ];
 
-async function launch(folder = dataDir) {
-  if (!program) throw new Error('VERDEO_APP must name the verdeo executable');
-  const child = spawn(program, ['--data-dir', folder, '--no-open', '--port', '0'], {
-    stdio: ['ignore', 'pipe', 'inherit'],
-  });
-  let seen = '';
-  const address = await new Promise((resolve, reject) => {
-    const timer = setTimeout(() => reject(new Error(`no address from verdeo: ${seen}`)), 20000);
-    child.stdout.on('data', (chunk) => {
-      seen += chunk;
-      const found = /^Verdeo is running at (http:\/\/127\.0\.0\.1:\d+\/#token=\w+)$/m.exec(seen);
-      if (found) {
-        clearTimeout(timer);
-        resolve(found[1]);
-      }
-    });
-    child.on('exit', (code) => reject(new Error(`verdeo exited with ${code}: ${seen}`)));
-  });
-  return {
-    address,
-    // What verdeo has logged so far.
-    output: () => seen,
-    async quit() {
-      if (child.exitCode !== null) return child.exitCode;
-      const exited = new Promise((resolve) => child.on('exit', resolve));
-      child.kill('SIGTERM');
-      return exited;
-    },
-  };
-}
+const launch = (folder = dataDir) => launchVerdeo(folder);
 
 before(async () => {
   dataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'verdeo-app-'));

@@ -14,19 +14,17 @@ export function skipOnboarding(dataDir) {
     JSON.stringify({ hasCompletedOnboarding: { bool: true } }));
 }
 
-// Starts verdeo; `log` collects what it writes on standard output (its log lines).
+// Starts verdeo; `output()` is what it has written on standard output so far (its log lines).
 export async function launchVerdeo(dataDir, extraArguments = []) {
   if (!program) throw new Error('VERDEO_APP must name the verdeo executable');
   const child = spawn(program, ['--data-dir', dataDir, '--no-open', '--port', '0', ...extraArguments], {
     stdio: ['ignore', 'pipe', 'inherit'],
   });
-  const log = [];
+  let seen = '';
   const address = await new Promise((resolve, reject) => {
-    let seen = '';
     const timer = setTimeout(() => reject(new Error(`no address from verdeo: ${seen}`)), 20000);
     child.stdout.on('data', (chunk) => {
       seen += chunk;
-      log.push(...String(chunk).split('\n').filter(Boolean));
       const found = /^Verdeo is running at (http:\/\/127\.0\.0\.1:\d+\/#token=\w+)$/m.exec(seen);
       if (found) {
         clearTimeout(timer);
@@ -37,7 +35,7 @@ export async function launchVerdeo(dataDir, extraArguments = []) {
   });
   return {
     address,
-    log,
+    output: () => seen,
     async quit() {
       if (child.exitCode !== null) return child.exitCode;
       const exited = new Promise((resolve) => child.on('exit', resolve));
