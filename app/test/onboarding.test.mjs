@@ -117,7 +117,9 @@ test('taps made while a page slides in reach that page, once each', async () => 
     await tap();
     await shown.getByText('Tap to continue').waitFor();
     assert.ok(await shown.getByText(start).isVisible(), start);
-    assert.ok(await rev() - before <= 3, `the tap on page ${index + 1} completed its sentence`);
+    // Typing out the whole sentence takes some 80 trees; a few more may come between reading the
+    // revision and the tap landing on a loaded machine (a sanitizer build types on meanwhile).
+    assert.ok(await rev() - before <= 15, `the tap on page ${index + 1} completed its sentence`);
     // ... and the second moves on by one page.
     await tap();
   }
