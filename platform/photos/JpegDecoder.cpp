@@ -1,4 +1,5 @@
 #include "platform/photos/JpegDecoder.hpp"
+#include "platform/photos/JpegErrors.hpp"
 
 #include <cmath>
 #include <csetjmp>
@@ -15,19 +16,7 @@ namespace platform::photos::codec {
 
 namespace {
 
-// libjpeg's default error handler ends the process; this one jumps back to the decode instead.
-// `base` comes first so that libjpeg's pointer to it is a pointer to the whole.
-struct ErrorManager {
-  jpeg_error_mgr base;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void fail(j_common_ptr info) {
-  auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-  errors->base.format_message(info, errors->message);
-  std::longjmp(errors->jump, 1);
-}
+using ErrorManager = codec::JpegErrorManager;
 
 // The warnings after which libjpeg has invented pixels. The others (an unknown JFIF revision,
 // stray bytes between segments, a damaged ICC profile) leave the picture whole.
@@ -52,10 +41,9 @@ bool inventsPixels(const jpeg_error_mgr& errors) {
 }
 
 void onMessage(j_common_ptr info, int level) {
-  if (level < 0 && inventsPixels(*info->err)) fail(info);
+  if (level < 0 && inventsPixels(*info->err)) codec::jumpOnJpegError(info);
 }
 
-void discard(j_common_ptr) {}
 
 bool convertibleToRgb(J_COLOR_SPACE space) {
   return space == JCS_GRAYSCALE || space == JCS_YCbCr || space == JCS_RGB || space == JCS_CMYK ||
@@ -99,9 +87,9 @@ bool decode(Session& session, std::span<const std::uint8_t> bytes, const DecodeL
             Output output, const std::optional<Frame>& reduceFor, Decoded& decoded) {
   jpeg_decompress_struct& info = session.info;
   info.err = jpeg_std_error(&session.errors.base);
-  session.errors.base.error_exit = fail;
+  session.errors.base.error_exit = codec::jumpOnJpegError;
   session.errors.base.emit_message = onMessage;
-  session.errors.base.output_message = discard;
+  session.errors.base.output_message = codec::discardJpegMessage;
   if (setjmp(session.errors.jump)) {
     jpeg_destroy_decompress(&info);
     return false;

@@ -1,4 +1,5 @@
 #include "platform/photos/JpegEncoder.hpp"
+#include "platform/photos/JpegErrors.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -14,20 +15,7 @@ namespace platform::photos {
 
 namespace {
 
-// libjpeg's default error handler ends the process; this one jumps back instead.
-struct ErrorManager {
-  jpeg_error_mgr base;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void fail(j_common_ptr info) {
-  auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-  errors->base.format_message(info, errors->message);
-  std::longjmp(errors->jump, 1);
-}
-
-void discard(j_common_ptr) {}
+using ErrorManager = codec::JpegErrorManager;
 
 // Lives across setjmp, made before it, so that a jump back skips no destructor.
 struct Session {
@@ -40,8 +28,8 @@ struct Session {
 bool encode(Session& session, const Image& image, int quality) {
   jpeg_compress_struct& info = session.info;
   info.err = jpeg_std_error(&session.errors.base);
-  session.errors.base.error_exit = fail;
-  session.errors.base.output_message = discard;
+  session.errors.base.error_exit = codec::jumpOnJpegError;
+  session.errors.base.output_message = codec::discardJpegMessage;
   if (setjmp(session.errors.jump)) {
     jpeg_destroy_compress(&info);
     return false;
